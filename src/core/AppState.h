@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+
+namespace pendrel {
+
+// The program-wide values, owned by the main window and handed to whoever needs them.
+struct AppState {
+    QString StationCallsign = QStringLiteral("FXXXX");
+    bool FirstInstall = false;
+    QString SelectedLogLine;
+    bool EditMode = false;
+    bool InsertMode = false;
+    qint16 OutingQsoCount = 1;
+    QString OwnLocator;
+    QString DistantLocator;
+    QString ProgramRevision = QStringLiteral(" 1.1.0a");
+    QString RevisionHistory;
+};
+
+} // namespace pendrel

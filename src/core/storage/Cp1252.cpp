@@ -1,0 +1,64 @@
+#include "core/storage/Cp1252.h"
+
+#include <array>
+
+namespace pendrel::cp1252 {
+namespace {
+
+// Bytes 0x80-0x9F; the five bytes windows-1252 leaves undefined map to the
+// C1 control of the same value so that any file reads back byte for byte.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+int byteFor(char16_t u)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] == u)
+            return 0x80 + i;
+    return -1;
+}
+
+} // namespace
+
+QString decode(QByteArrayView bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *dst = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        dst[i] = QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b));
+    }
+    return out;
+}
+
+bool canEncode(QChar c)
+{
+    return byteFor(c.unicode()) >= 0;
+}
+
+qsizetype firstUnencodable(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!canEncode(text[i]))
+            return i;
+    return -1;
+}
+
+QByteArray encode(QStringView text, char replacement)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char *dst = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = byteFor(text[i].unicode());
+        dst[i] = b < 0 ? replacement : static_cast<char>(b);
+    }
+    return out;
+}
+
+} // namespace pendrel::cp1252

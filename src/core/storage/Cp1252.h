@@ -1,0 +1,17 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+namespace pendrel::cp1252 {
+
+// The 8-bit code page of every text file the program reads or writes.
+// One byte is one character, so columns stay in place across a round trip.
+QString decode(QByteArrayView bytes);
+bool canEncode(QChar c);
+// Index of the first character windows-1252 cannot hold, or -1.
+qsizetype firstUnencodable(QStringView text);
+// Characters outside the code page become `replacement` (must itself encode).
+QByteArray encode(QStringView text, char replacement = '?');
+
+} // namespace pendrel::cp1252

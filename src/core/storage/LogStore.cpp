@@ -1,0 +1,213 @@
+#include "core/storage/LogStore.h"
+
+#include "core/storage/Cp1252.h"
+#include "core/storage/NumericValue.h"
+#include "core/storage/QsoRecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace pendrel {
+
+LogStore::LogStore(QString folder, FileWriter &writer) : m_folder(std::move(folder)), m_writer(writer) {}
+
+QString LogStore::logFileName(const QString &callsign, StationKind kind)
+{
+    return callsign + (kind == StationKind::Fixed ? QStringLiteral("_QRP.log") : QStringLiteral("_P_QRP.log"));
+}
+
+QString LogStore::logPath(const QString &callsign, StationKind kind) const
+{
+    return QDir(m_folder).filePath(logFileName(callsign, kind));
+}
+
+bool LogStore::isBlank(QStringView line)
+{
+    return line.trimmed().isEmpty();
+}
+
+LogView LogStore::buildView(const QStringList &recordLines, bool *tooMany)
+{
+    LogView view;
+    view.listLines.reserve(recordLines.size());
+    double total = 0;
+    QString best;
+    double bestValue = 0;
+    int n = 1;
+    for (const QString &line : recordLines) {
+        if (isBlank(line))
+            continue;
+        const QsoRecord r = QsoRecord::fromRecordLine(line);
+        const double kmw = numericValue(r.KmW);
+        if (kmw > bestValue) {
+            bestValue = kmw;
+            best = r.KmW;
+        }
+        view.listLines.append(r.listLine(n));
+        ++n;
+        total += numericValue(r.Pts) + numericValue(r.Bonus);
+    }
+    if (tooMany)
+        *tooMany = n - 1 > QsoRecord::MaxQsoNumber;
+    view.totalPoints = QString::number(total, 'g', 15);
+    view.bestKmW = bestValue > 0 ? best.trimmed() : QStringLiteral("0");
+    return view;
+}
+
+LoadResult LogStore::LoadLog(const QString &callsign, StationKind kind) const
+{
+    LoadResult result;
+    const QString path = logPath(callsign, kind);
+    TextLines text = readTextLines(path);
+    result.status = text.status;
+    if (text.status == ReadStatus::Error)
+        result.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), text.error);
+    if (text.status != ReadStatus::Ok)
+        return result;
+    result.view = buildView(text.lines, &result.tooMany);
+    return result;
+}
+
+StoreResult LogStore::failure(const QString &path, const QString &reason) const
+{
+    return {false, QStringLiteral("Impossible d'enregistrer le fichier %1 (%2).\r\nLe log est resté tel qu'il était.")
+                       .arg(QFileInfo(path).fileName(), reason)};
+}
+
+namespace {
+
+int qsoCount(const QStringList &lines)
+{
+    int n = 0;
+    for (const QString &l : lines)
+        if (!LogStore::isBlank(l))
+            ++n;
+    return n;
+}
+
+StoreResult logFull(const QString &path)
+{
+    return {false, QStringLiteral("Le log %1 contient déjà %2 QSO, le maximum que Pendrel sait numéroter.\r\n"
+                                  "Le QSO n'a pas été enregistré.")
+                       .arg(QFileInfo(path).fileName())
+                       .arg(QsoRecord::MaxQsoNumber)};
+}
+
+} // namespace
+
+StoreResult LogStore::rewrite(const QString &path, const QStringList &lines) const
+{
+    QString reason;
+    if (!m_writer.replaceFile(path, encodeLines(lines), &reason))
+        return failure(path, reason);
+    return {};
+}
+
+StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const QString &recordLine) const
+{
+    const QString path = logPath(callsign, kind);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (bytes.count('\n') + (bytes.endsWith('\n') || bytes.isEmpty() ? 0 : 1) >= QsoRecord::MaxQsoNumber
+        && qsoCount(splitLines(cp1252::decode(bytes))) >= QsoRecord::MaxQsoNumber)
+        return logFull(path);
+    QByteArray content;
+    // A hand-edited last line without its line end must not swallow the new QSO.
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        content.append("\r\n");
+    content.append(encodeLines({recordLine}));
+    QString reason;
+    if (!m_writer.appendToFile(path, content, &reason))
+        return failure(path, reason);
+    return {};
+}
+
+StoreResult LogStore::ReplaceQso(const QString &callsign, StationKind kind, const QString &newLine,
+                                 const QString &oldLine) const
+{
+    const QString path = logPath(callsign, kind);
+    TextLines text = readTextLines(path);
+    if (text.status != ReadStatus::Ok)
+        return failure(path, text.error);
+    bool replaced = false;
+    for (QString &line : text.lines) {
+        if (line == oldLine) {
+            line = newLine;
+            replaced = true;
+        }
+    }
+    if (!replaced) {
+        if (qsoCount(text.lines) >= QsoRecord::MaxQsoNumber)
+            return logFull(path);
+        text.lines.append(newLine);
+    }
+    return rewrite(path, text.lines);
+}
+
+StoreResult LogStore::DeleteQso(const QString &callsign, StationKind kind, const QString &recordLine) const
+{
+    const QString path = logPath(callsign, kind);
+    TextLines text = readTextLines(path);
+    if (text.status != ReadStatus::Ok)
+        return failure(path, text.error);
+    text.lines.removeAll(recordLine);
+    return rewrite(path, text.lines);
+}
+
+qint64 LogStore::moment(QStringView line)
+{
+    const QsoRecord r = QsoRecord::fromRecordLine(line);
+    auto two = [](QStringView s, int at) { return s.mid(at, 2).toInt(); };
+    const int day = two(r.Date, 0);
+    const int month = two(r.Date, 3);
+    int year = two(r.Date, 6);
+    year += year >= 50 ? 1900 : 2000;
+    const int hour = two(r.QTR, 0);
+    const int minute = two(r.QTR, 3);
+    return ((((qint64(year) * 100 + month) * 100 + day) * 100 + hour) * 100) + minute;
+}
+
+StoreResult LogStore::InsertQsoByDate(const QString &callsign, StationKind kind, const QString &recordLine) const
+{
+    const QString path = logPath(callsign, kind);
+    TextLines text = readTextLines(path);
+    if (text.status != ReadStatus::Ok)
+        return failure(path, text.error);
+    if (qsoCount(text.lines) >= QsoRecord::MaxQsoNumber)
+        return logFull(path);
+    const qint64 when = moment(recordLine);
+    qsizetype at = text.lines.size();
+    for (qsizetype i = 0; i < text.lines.size(); ++i) {
+        if (!isBlank(text.lines[i]) && moment(text.lines[i]) >= when) {
+            at = i;
+            break;
+        }
+    }
+    text.lines.insert(at, recordLine);
+    return rewrite(path, text.lines);
+}
+
+StoreResult LogStore::CreateLogFiles(const QString &callsign) const
+{
+    const QString templatePath = QDir(m_folder).filePath(QStringLiteral("FXXXX.txt"));
+    QFile templ(templatePath);
+    QByteArray content;
+    if (templ.open(QIODevice::ReadOnly))
+        content = templ.readAll();
+    for (StationKind kind : {StationKind::Fixed, StationKind::Portable}) {
+        const QString path = logPath(callsign, kind);
+        if (QFile::exists(path))
+            continue;
+        QString reason;
+        if (!m_writer.replaceFile(path, content, &reason))
+            return {false, QStringLiteral("Impossible de créer le fichier %1 (%2).")
+                               .arg(QFileInfo(path).fileName(), reason)};
+    }
+    return {};
+}
+
+} // namespace pendrel

@@ -1,0 +1,37 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace pendrel {
+
+// Reading and writing the program's text files: windows-1252, CR LF.
+enum class ReadStatus { Ok, NotFound, Error };
+
+struct TextLines {
+    ReadStatus status = ReadStatus::Ok;
+    QStringList lines;  // without their line ends; a last line without CR LF counts
+    QString error;      // system reason when status is Error
+};
+
+TextLines readTextLines(const QString &path);
+// Splits decoded text into lines on LF, dropping the CR before it.
+QStringList splitLines(const QString &text);
+// Each line encoded and followed by CR LF.
+QByteArray encodeLines(const QStringList &lines);
+
+// The write seam of every file the program changes. The default writes
+// through QSaveFile (complete temporary copy, then atomic rename); tests
+// substitute a writer that fails.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // Replaces `path` with `content` in one atomic step; on failure the file is as before.
+    virtual bool replaceFile(const QString &path, const QByteArray &content, QString *error);
+    // Appends `content`; on failure the file is cut back to its former size.
+    virtual bool appendToFile(const QString &path, const QByteArray &content, QString *error);
+
+    static FileWriter &standard();
+};
+
+} // namespace pendrel

@@ -1,0 +1,35 @@
+#include "platform/DataFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace pendrel {
+
+QString DataFolder::resolve()
+{
+    QString path = qEnvironmentVariable("PENDREL_HOME");
+    if (path.isEmpty())
+        path = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    path = QDir(path).absolutePath();
+    prepare(path);
+    return path;
+}
+
+bool DataFolder::prepare(const QString &path)
+{
+    if (!QDir().mkpath(path))
+        return false;
+    const QString templatePath = filePath(path, QStringLiteral("FXXXX.txt"));
+    if (QFile::exists(templatePath))
+        return true;
+    QFile empty(templatePath);
+    return empty.open(QIODevice::WriteOnly);
+}
+
+QString DataFolder::filePath(const QString &folder, const QString &name)
+{
+    return QDir(folder).filePath(name);
+}
+
+} // namespace pendrel

@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+
+namespace pendrel {
+
+// The program's folder: log files, template, first-name directory, reports.
+// $PENDREL_HOME when set, otherwise the per-user application data folder.
+class DataFolder {
+public:
+    // Resolves the folder from the environment and makes sure it exists with
+    // the empty template FXXXX.txt. Returns the absolute path.
+    static QString resolve();
+    // Creates `path` and the template in it when missing; false when it cannot.
+    static bool prepare(const QString &path);
+    static QString filePath(const QString &folder, const QString &name);
+};
+
+} // namespace pendrel

@@ -1,0 +1,35 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+namespace pendrel {
+
+// One step of a print job laid out by the core: reports and labels are lists
+// of these, walked by the printer seam.
+struct PrintStep {
+    enum class Kind { Font, Line, BlankLine, NewPage, EndJob, AbandonJob };
+    Kind kind = Kind::Line;
+    QString text;          // Line: the text; Font: the family
+    int pointSize = 0;     // Font
+    bool bold = false;     // Font
+
+    static PrintStep font(const QString &family, int size, bool bold) { return {Kind::Font, family, size, bold}; }
+    static PrintStep line(const QString &text) { return {Kind::Line, text, 0, false}; }
+    static PrintStep blankLine() { return {Kind::BlankLine, {}, 0, false}; }
+    static PrintStep newPage() { return {Kind::NewPage, {}, 0, false}; }
+    static PrintStep endJob() { return {Kind::EndJob, {}, 0, false}; }
+    static PrintStep abandonJob() { return {Kind::AbandonJob, {}, 0, false}; }
+    bool operator==(const PrintStep &) const = default;
+};
+
+// The printer and its choice dialog.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // Shows the printer dialog (with preview); false when the operator cancels.
+    virtual bool choosePrinter() = 0;
+    // Prints the steps on the chosen printer; false on a printer failure.
+    virtual bool print(const QList<PrintStep> &steps) = 0;
+};
+
+} // namespace pendrel

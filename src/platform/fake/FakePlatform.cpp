@@ -1,0 +1,47 @@
+#include "platform/fake/FakePlatform.h"
+
+namespace pendrel {
+
+QDateTime FakeClock::nowLocal() const
+{
+    QDateTime local = utc.addSecs(localOffsetSeconds);
+    return QDateTime(local.date(), local.time(), Qt::LocalTime);
+}
+
+QString MemorySettingsStore::read(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    return values.value(section + u'/' + key, defaultValue);
+}
+
+void MemorySettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
+    values.insert(section + u'/' + key, value);
+}
+
+bool MemorySettingsStore::contains(const QString &section, const QString &key) const
+{
+    return values.contains(section + u'/' + key);
+}
+
+void FakeDialogs::message(const QString &text)
+{
+    messages.append(text);
+    if (onMessage)
+        onMessage(text);
+}
+
+bool FakeDialogs::ask(const QString &text)
+{
+    messages.append(text);
+    if (onMessage)
+        onMessage(text);
+    return answers.isEmpty() ? true : answers.takeFirst();
+}
+
+QString FakeDialogs::openFile(const QString &, const QString &, const QString &filter)
+{
+    fileFilters.append(filter);
+    return files.isEmpty() ? QString() : files.takeFirst();
+}
+
+} // namespace pendrel

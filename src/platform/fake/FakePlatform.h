@@ -1,0 +1,58 @@
+#pragma once
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+#include "platform/SettingsStore.h"
+
+#include <QHash>
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+namespace pendrel {
+
+// A clock frozen at a chosen instant; local time is UTC plus `localOffsetSeconds`.
+class FakeClock : public Clock {
+public:
+    QDateTime utc = QDateTime(QDate(2026, 12, 7), QTime(14, 32, 10), Qt::UTC);
+    int localOffsetSeconds = 3600;
+    QDateTime nowUtc() const override { return utc; }
+    QDateTime nowLocal() const override;
+};
+
+// Settings held in memory.
+class MemorySettingsStore : public SettingsStore {
+public:
+    QString read(const QString &section, const QString &key, const QString &defaultValue) const override;
+    void write(const QString &section, const QString &key, const QString &value) override;
+    bool contains(const QString &section, const QString &key) const;
+    QHash<QString, QString> values; // "section/key" -> value
+};
+
+// Records every message and question; answers questions and file choices from scripts.
+class FakeDialogs : public Dialogs {
+public:
+    void message(const QString &text) override;
+    bool ask(const QString &text) override;
+    QString openFile(const QString &title, const QString &directory, const QString &filter) override;
+
+    QStringList messages;       // every text shown, questions included, in order
+    QList<bool> answers;        // answers to the next questions (Yes when empty)
+    QStringList files;          // answers to the next file choices (cancel when empty)
+    QStringList fileFilters;    // filters offered to the file chooser
+    // Runs inside each box, as a modal box would let the operator act.
+    std::function<void(const QString &)> onMessage;
+};
+
+// Captures what would be printed.
+class FakePrinter : public Printer {
+public:
+    bool choosePrinter() override { ++dialogs; return accept; }
+    bool print(const QList<PrintStep> &s) override { steps += s; return !failPrint; }
+    bool accept = true;
+    bool failPrint = false;
+    int dialogs = 0;
+    QList<PrintStep> steps;
+};
+
+} // namespace pendrel

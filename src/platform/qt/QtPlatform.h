@@ -1,0 +1,37 @@
+#pragma once
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+
+#include <QSettings>
+
+class QWidget;
+
+namespace pendrel {
+
+class SystemClock : public Clock {
+public:
+    QDateTime nowUtc() const override { return QDateTime::currentDateTimeUtc(); }
+    QDateTime nowLocal() const override { return QDateTime::currentDateTime(); }
+};
+
+// QSettings under organisation and application "QRP" (QRP/QRP.conf on Linux).
+class QtSettingsStore : public SettingsStore {
+public:
+    QtSettingsStore();
+    QString read(const QString &section, const QString &key, const QString &defaultValue) const override;
+    void write(const QString &section, const QString &key, const QString &value) override;
+
+private:
+    mutable QSettings m_settings;
+};
+
+// QMessageBox and QFileDialog, titled with the application's name, no icon.
+class QtDialogs : public Dialogs {
+public:
+    void message(const QString &text) override;
+    bool ask(const QString &text) override;
+    QString openFile(const QString &title, const QString &directory, const QString &filter) override;
+};
+
+} // namespace pendrel
