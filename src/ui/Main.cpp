@@ -193,6 +193,8 @@ void Main::selectLastLine()
     const QModelIndex last = m_model->index(rows - 1);
     m_c.Liste_Orvil->setCurrentIndex(last);
     m_c.Liste_Orvil->scrollTo(last);
+    // Again once the window has its final size, which a first show may still change.
+    QTimer::singleShot(0, m_c.Liste_Orvil, [list = m_c.Liste_Orvil] { list->scrollTo(list->currentIndex()); });
     logLineSelected(rows - 1);
 }
 

@@ -275,11 +275,14 @@ QWidget *Main::buildLogHeadings()
         }
         heading->adjustSize();
         heading->move(left + (column - 1) * charWidth, 0);
+        if (qobject_cast<QPushButton *>(heading))
+            heading->raise(); // over the end of a longer heading text
         height = std::max(height, heading->height());
     }
     headings->setFixedHeight(height);
     headings->setMinimumWidth(left + 152 * charWidth);
     m_c.Liste_Orvil->setMinimumWidth(headings->minimumWidth() + 2 * left + 20);
+    m_c.Liste_Orvil->setMinimumHeight(QFontMetrics(fixedFont).lineSpacing() * 16);
     return headings;
 }
 
