@@ -1,7 +1,33 @@
+#include "platform/DataFolder.h"
+#include "platform/Platform.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtPrinter.h"
+#include "ui/Main.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Pendrel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Pendrel"));
+
+    // The standard buttons of Qt's own dialogs in French ("Oui", "Non", "Annuler").
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    pendrel::SystemClock clock;
+    pendrel::QtDialogs dialogs;
+    pendrel::QtSettingsStore settings;
+    pendrel::QtPrinter printer;
+    pendrel::Platform platform{clock, dialogs, settings, printer, pendrel::DataFolder::resolve()};
+
+    pendrel::ui::Main window(platform);
+    window.start();
+    if (window.hasEnded())
+        return window.exitCode();
+    return QApplication::exec();
 }

@@ -1,0 +1,121 @@
+// Start-up of the main window on a large log: the time from creating the
+// window to its first paint with the log loaded, beside the floor of reading
+// and numbering the same log in the core alone.
+//
+// Usage: startup [screenshot-folder]   (run with QT_QPA_PLATFORM=offscreen)
+#include "core/storage/LogStore.h"
+#include "core/storage/QsoRecord.h"
+#include "core/storage/SettingsKeys.h"
+#include "core/storage/TextFile.h"
+#include "platform/fake/FakePlatform.h"
+#include "ui/Gestion_Erreur.h"
+#include "ui/Main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStringListModel>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+using namespace pendrel;
+
+namespace {
+
+QString record(int i)
+{
+    QsoRecord r;
+    r.Indicatif = QStringLiteral("F%1ABC").arg(i % 10);
+    r.Dpt = QString::number(1 + i % 95);
+    r.Prenom = QStringLiteral("JEAN");
+    r.Loc = QStringLiteral("JN03TJ");
+    r.Date = QStringLiteral("%1/03/08").arg(1 + i % 28, 2, 10, QChar(u'0'));
+    r.QTR = QStringLiteral("14:05");
+    r.Mode = QStringLiteral("SSB");
+    r.QRG = QStringLiteral("144 Mhz");
+    r.RstR = r.RstE = QStringLiteral("59");
+    r.QTH = QStringLiteral("PARIS");
+    r.QRB = QString::number(100 + i % 900);
+    r.MyLoc = QStringLiteral("JN18GU");
+    r.Pwr = QStringLiteral("5");
+    r.KmW = QString::number((100 + i % 900) / 5);
+    r.Pts = QStringLiteral("1");
+    return r.recordLine();
+}
+
+struct Figures {
+    double coreMs;
+    double windowMs;
+};
+
+Figures measure(int qsos, const QString &screenshots)
+{
+    QTemporaryDir dir;
+    QFile(QDir(dir.path()).filePath(QStringLiteral("FXXXX.txt"))).open(QIODevice::WriteOnly);
+    QStringList lines;
+    for (int i = 0; i < qsos; ++i)
+        lines << record(i);
+    QFile log(QDir(dir.path()).filePath(QStringLiteral("F1AAA_QRP.log")));
+    log.open(QIODevice::WriteOnly);
+    log.write(encodeLines(lines));
+    log.close();
+
+    FakeClock clock;
+    FakeDialogs dialogs;
+    MemorySettingsStore settings;
+    FakePrinter printer;
+    settings.write(settings::GlobalSection, settings::IndicatifStation, QStringLiteral("F1AAA"));
+    settings.write(settings::GlobalSection, settings::LocatorStation, QStringLiteral("JN18GU"));
+    settings.write(settings::callsignSection(QStringLiteral("F1AAA")), settings::PwrFixe, QStringLiteral("5"));
+    Platform platform{clock, dialogs, settings, printer, dir.path()};
+
+    constexpr int Runs = 5;
+    double core = 1e9, window = 1e9;
+    for (int run = 0; run < Runs; ++run) {
+        QElapsedTimer t;
+        t.start();
+        const LoadResult loaded = LogStore(dir.path()).LoadLog(QStringLiteral("F1AAA"), StationKind::Fixed);
+        core = std::min(core, t.nsecsElapsed() / 1e6);
+        if (loaded.view.listLines.size() != qsos)
+            std::fprintf(stderr, "core read %lld lines\n", static_cast<long long>(loaded.view.listLines.size()));
+
+        t.restart();
+        {
+            ui::Main main(platform);
+            main.start();
+            QApplication::processEvents(); // first paint
+            window = std::min(window, t.nsecsElapsed() / 1e6);
+            if (main.logModel()->rowCount() != qsos || !dialogs.messages.isEmpty())
+                std::fprintf(stderr, "window shows %d lines\n", main.logModel()->rowCount());
+            if (!screenshots.isEmpty() && run == 0 && qsos == 10000) {
+                main.grab().save(QDir(screenshots).filePath(QStringLiteral("main.png")));
+                main.controls().Mnu_New_Indicatif->trigger();
+                ui::Gestion_Erreur(settings, QStringLiteral("_QRP.log"))
+                    .grab()
+                    .save(QDir(screenshots).filePath(QStringLiteral("gestion_erreur.png")));
+                if (auto *station = main.findChild<QDialog *>(QStringLiteral("Station")))
+                    station->grab().save(QDir(screenshots).filePath(QStringLiteral("station.png")));
+            }
+        }
+    }
+    return {core, window};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Pendrel"));
+    const QString screenshots = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    std::printf("%-8s %14s %18s %8s\n", "QSOs", "core read ms", "window shown ms", "ratio");
+    for (int qsos : {10000, 99999}) {
+        const Figures f = measure(qsos, screenshots);
+        std::printf("%-8d %14.1f %18.1f %8.2f\n", qsos, f.coreMs, f.windowMs, f.windowMs / f.coreMs);
+    }
+    return 0;
+}

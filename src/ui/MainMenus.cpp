@@ -1,0 +1,81 @@
+// The menu bar of the main window. Entries whose windows come with later work
+// are present and disabled.
+#include "ui/Main.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace pendrel::ui {
+namespace {
+
+QMenu *menu(QMenuBar *bar, const char *name, const QString &title)
+{
+    QMenu *m = bar->addMenu(title);
+    m->setObjectName(QLatin1String(name));
+    m->menuAction()->setObjectName(QLatin1String(name));
+    return m;
+}
+
+QAction *entry(QWidget *parent, const char *name, const QString &text, bool enabled = true)
+{
+    auto *action = new QAction(text, parent);
+    action->setObjectName(QLatin1String(name));
+    action->setEnabled(enabled);
+    parent->addAction(action);
+    return action;
+}
+
+constexpr bool Later = false;
+
+} // namespace
+
+void Main::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    QMenu *fichier = menu(bar, "Mnu_Fichier", QStringLiteral("Fichier"));
+    m_c.Mnu_Quitter = entry(fichier, "Mnu_Quitter", QStringLiteral("Quitter Pendrel"));
+    entry(fichier, "Mnu_ADIF", QStringLiteral("Exporter le log au format ADIF"), Later);
+    entry(fichier, "Mnu_Import_Adif", QStringLiteral("Importer un log au format ADIF"), Later);
+
+    QMenu *date = menu(bar, "Mnu_Date", QStringLiteral("Date"));
+    m_c.Mnu_Date_Auto = entry(date, "Mnu_Date_Auto", QStringLiteral("Automatique"));
+    m_c.Mnu_Date_Man = entry(date, "Mnu_Date_Man", QStringLiteral("Manuelle"));
+    auto *dating = new QActionGroup(date);
+    dating->setExclusive(true);
+    for (QAction *choice : {m_c.Mnu_Date_Auto, m_c.Mnu_Date_Man}) {
+        choice->setCheckable(true);
+        dating->addAction(choice);
+    }
+    m_c.Mnu_Date_Auto->setChecked(true);
+
+    QMenu *station = menu(bar, "Mnu_Station", QStringLiteral("Station"));
+    m_c.Mnu_New_Indicatif = entry(station, "Mnu_New_Indicatif", QStringLiteral("Nouvel Indicatif"));
+
+    QMenu *imprimer = menu(bar, "Mnu_Imprimer", QStringLiteral("Imprimer"));
+    entry(imprimer, "Mnu_Imp_Contacte", QStringLiteral("le log des stations QRP contactées"), Later);
+    entry(imprimer, "Mnu_Print_QSL", QStringLiteral("des étiquettes pour carte QSL"), Later);
+
+    QMenu *enregistre = menu(bar, "Mnu_Enregistre", QStringLiteral("Enregistrer"));
+    entry(enregistre, "Mnu_Enr_Contacte", QStringLiteral("le log des stations QRP contactées"), Later);
+
+    QMenu *carte = menu(bar, "Mnu_Carte", QStringLiteral("Carte"));
+    entry(carte, "Mnu_Carte_HB", QStringLiteral("des Départements contactés"), Later);
+    entry(carte, "Mnu_Loc_Moyens", QStringLiteral("des Locators (moyens carrés)"), Later);
+    entry(carte, "Mun_Loc_Grands", QStringLiteral("des Locators (grands carrés)"), Later);
+
+    m_c.mnu_sortie = entry(bar, "mnu_sortie", QStringLiteral("Nouvelle sortie"));
+    entry(bar, "Mnu_MaJ_Classement", QStringLiteral("Mise a jour classement"), Later);
+    entry(bar, "Mnu_Cluster", QStringLiteral("Cluster Kerlan QRP"), Later);
+
+    QMenu *aide = menu(bar, "Mnu_aide", QStringLiteral("Aide"));
+    entry(aide, "Mnu_Historique", QStringLiteral("Historique"), Later);
+    entry(aide, "Mnu_Reglement", QStringLiteral("Règlement"), Later);
+    entry(aide, "Mnu_Mode_Emploi", QStringLiteral("Notice utilisation"), Later);
+    entry(aide, "Mnu_Site", QStringLiteral("Mise a jour du programme"), Later);
+    entry(aide, "Mnu_Apropos", QStringLiteral("A propos"), Later);
+}
+
+} // namespace pendrel::ui

@@ -1,0 +1,194 @@
+#include "ui/Station.h"
+
+#include "core/geo/Locator.h"
+#include "core/storage/SettingsKeys.h"
+#include "ui/FieldColours.h"
+#include "ui/Main.h"
+#include "ui/WindowPlacement.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pendrel::ui {
+
+namespace keys = settings;
+
+Station::Station(Main &main)
+    : QDialog(&main), m_main(main), m_newIndicatif(new QLineEdit(this)), m_newLocator(new QLineEdit(this)),
+      m_validation(new QPushButton(QStringLiteral("Validez"), this))
+{
+    setObjectName(QStringLiteral("Station"));
+    setWindowTitle(QStringLiteral("Selection Indicatif et locator"));
+    m_newIndicatif->setObjectName(QStringLiteral("New_Indicatif"));
+    m_newLocator->setObjectName(QStringLiteral("New_Locator"));
+    m_validation->setObjectName(QStringLiteral("Validation"));
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto *title = new QLabel(QStringLiteral("Selection Indicatif et Locator"), frame);
+    title->setObjectName(QStringLiteral("Label2"));
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(title, 0, 0, 1, 2, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(QStringLiteral("Indicatif"), frame), 1, 0);
+    grid->addWidget(m_newIndicatif, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Locator"), frame), 2, 0);
+    grid->addWidget(m_newLocator, 2, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(m_validation, 0, Qt::AlignHCenter);
+
+    for (QLineEdit *field : {m_newIndicatif, m_newLocator})
+        field->installEventFilter(this);
+    connect(m_validation, &QPushButton::clicked, this, &Station::Validation);
+
+    adjustSize();
+    centreOnScreen(this);
+    AppState &state = m_main.state();
+    state.StationCallsign = m_main.platform().settings.read(keys::GlobalSection, keys::IndicatifStation,
+                                                            keys::PlaceholderCallsign);
+    state.FirstInstall = state.StationCallsign == keys::PlaceholderCallsign;
+    m_newLocator->setEnabled(false);
+    m_newIndicatif->setFocus();
+}
+
+bool Station::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (!field || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        moveOn(field);
+        return true;
+    }
+    const QString typed = key->text();
+    if (typed.size() == 1 && typed[0] >= u'a' && typed[0] <= u'z') {
+        field->insert(typed.toUpper());
+        return true;
+    }
+    if (typed == QLatin1String("/")) {
+        field->insert(QStringLiteral("_"));
+        return true;
+    }
+    return false;
+}
+
+void Station::moveOn(QLineEdit *from)
+{
+    paintField(from, FieldState::Done);
+    if (from == m_newIndicatif) {
+        paintField(m_newLocator, FieldState::Current);
+        m_newLocator->setEnabled(true);
+        m_newLocator->setFocus();
+    } else {
+        m_validation->setFocus();
+    }
+}
+
+bool Station::acceptedCallsign(const QString &callsign)
+{
+    Dialogs &dialogs = m_main.platform().dialogs;
+    if (callsign.isEmpty()) {
+        dialogs.message(QStringLiteral("Vous devez entrer un indicatif"));
+        return false;
+    }
+    if (callsign.size() > 12) {
+        dialogs.message(QStringLiteral("12 caracteres maximum pour l'indicatif"));
+        return false;
+    }
+    for (QChar c : callsign) {
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || c == u'_')) {
+            dialogs.message(QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "));
+            m_newIndicatif->clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Station::acceptedLocator(const QString &locator)
+{
+    Dialogs &dialogs = m_main.platform().dialogs;
+    if (locator.isEmpty()) {
+        dialogs.message(QStringLiteral("Vous devez entrer un locator"));
+        return false;
+    }
+    if (locator.size() != 6) {
+        dialogs.message(QStringLiteral("Le locator doit comporter 6 caracteres"));
+        return false;
+    }
+    int error = 0;
+    CheckLocator(locator, error);
+    if (error) {
+        dialogs.message(QStringLiteral("Erreur dans la saisie du locator"));
+        return false;
+    }
+    return true;
+}
+
+void Station::Validation()
+{
+    const QString callsign = m_newIndicatif->text().toUpper();
+    if (!acceptedCallsign(callsign))
+        return;
+    const QString locator = m_newLocator->text().toUpper();
+    if (!acceptedLocator(locator))
+        return;
+
+    // A callsign is new at first install or when the log of the selected
+    // station kind cannot be read.
+    AppState &state = m_main.state();
+    const LogStore &store = m_main.logStore();
+    QFile probe(store.logPath(callsign, m_main.stationKind()));
+    const bool isNew = state.FirstInstall || !probe.open(QIODevice::ReadOnly);
+    probe.close();
+    if (isNew) {
+        // Nothing changes while the files cannot be made: the program goes
+        // on with the previous callsign and the dialog stays open.
+        const StoreResult created = store.CreateLogFiles(callsign);
+        if (!created.ok) {
+            m_main.platform().dialogs.message(created.message);
+            return;
+        }
+    }
+
+    SettingsStore &settings = m_main.platform().settings;
+    state.StationCallsign = callsign;
+    m_main.controls().L_Station->setText(locator);
+    settings.write(keys::GlobalSection, keys::IndicatifStation, callsign);
+    settings.write(keys::GlobalSection, keys::LocatorStation, locator);
+    if (isNew) {
+        m_main.writeCallsignSetting(keys::BandeUtilisee, QStringLiteral("0"));
+        m_main.writeCallsignSetting(keys::ModeUtilise, QStringLiteral("0"));
+    }
+
+    QString shown = settings.read(keys::GlobalSection, keys::IndicatifStation, keys::PlaceholderCallsign);
+    m_main.showCallsign(shown.replace(u'_', u'/'));
+    m_main.selectStoredBandAndMode();
+    state.FirstInstall = false;
+    m_main.LoadLog();
+    if (m_main.hasEnded())
+        return;
+    // The next-QSO line names the new locator and log.
+    m_main.selectLastLine();
+    m_main.updateNextQsoLine();
+    accept();
+}
+
+void Station::reject()
+{
+    if (m_newIndicatif->text().isEmpty() || m_newLocator->text().isEmpty()) {
+        m_main.platform().dialogs.message(QStringLiteral("Vous devez entrer votre indicatif et votre locator"));
+        return;
+    }
+    QDialog::reject();
+}
+
+} // namespace pendrel::ui

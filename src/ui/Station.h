@@ -1,0 +1,36 @@
+#pragma once
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace pendrel::ui {
+
+class Main;
+
+// "Selection Indicatif et locator": sets the station's callsign and home
+// locator, creates the log files of a new callsign and reloads the log.
+class Station : public QDialog {
+    Q_OBJECT
+public:
+    explicit Station(Main &main);
+
+    void Validation();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Covers the close box and Escape: both need the two fields filled in.
+    void reject() override;
+
+private:
+    bool acceptedCallsign(const QString &callsign);
+    bool acceptedLocator(const QString &locator);
+    void moveOn(QLineEdit *from);
+
+    Main &m_main;
+    QLineEdit *m_newIndicatif;
+    QLineEdit *m_newLocator;
+    QPushButton *m_validation;
+};
+
+} // namespace pendrel::ui
