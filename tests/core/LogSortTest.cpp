@@ -109,3 +109,11 @@ TEST(LogSort, OddValueColumnsNeitherCrashNorShiftLines)
         EXPECT_EQ(bodies, expected);
     }
 }
+
+TEST(LogSort, AccentedLettersCompareWithoutCase)
+{
+    const QStringList lines = test::listLines(
+        {{.call = "F5A", .prenom = "éric"}, {.call = "F5A", .prenom = "ÉRIC"}, {.call = "F5A", .prenom = "EMILE"},
+         {.call = "F5A", .prenom = "ZOE"}});
+    expectOrder(lines, LogSortKey::Indicatif, {3, 1, 2, 4});
+}

@@ -92,6 +92,26 @@ QString rebuiltLine(int rank, QStringView line, LogSortKey key)
     return listNumberField(rank) + QStringLiteral("  ") + rest;
 }
 
+// Folds a letter for the comparison: case is ignored, and so are accents, so
+// that ÉRIC sorts with ERIC and before ZOE, as a French reader expects.
+char16_t foldedLetter(char16_t u)
+{
+    if (u < 0x80)
+        return u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u;
+    const QString decomposed = QChar(u).decomposition();
+    if (!decomposed.isEmpty() && decomposed[0].unicode() < 0x80 && decomposed[0].isLetter())
+        return foldedLetter(decomposed[0].unicode());
+    return char16_t(QChar::toCaseFolded(char32_t(u)));
+}
+
+// The text as compared; ASCII, nearly all of a log, takes the fast path.
+QString folded(QString text)
+{
+    for (QChar &c : text)
+        c = QChar(foldedLetter(c.unicode()));
+    return text;
+}
+
 struct SortEntry {
     double value = 0;
     QString folded; // case-folded sort text
@@ -104,7 +124,7 @@ QStringList sortLogLines(const QStringList &listLines, LogSortKey key)
     const qsizetype n = listLines.size();
     std::vector<SortEntry> entries(n);
     for (qsizetype i = 0; i < n; ++i) {
-        entries[i].folded = sortText(listLines[i], key).toCaseFolded();
+        entries[i].folded = folded(sortText(listLines[i], key));
         if (byValue(key))
             entries[i].value = sortValue(listLines[i], key);
     }
