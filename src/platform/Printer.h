@@ -30,6 +30,17 @@ public:
     virtual bool choosePrinter() = 0;
     // Prints the steps on the chosen printer; false on a printer failure.
     virtual bool print(const QList<PrintStep> &steps) = 0;
+
+    enum class Outcome { Printed, Cancelled, Failed };
+    // The whole job as the operator sees it: the choice (the Qt printer shows
+    // a preview of `steps` from which the operator prints or saves a PDF),
+    // then the printing.
+    virtual Outcome previewAndPrint(const QList<PrintStep> &steps)
+    {
+        if (!choosePrinter())
+            return Outcome::Cancelled;
+        return print(steps) ? Outcome::Printed : Outcome::Failed;
+    }
 };
 
 } // namespace pendrel

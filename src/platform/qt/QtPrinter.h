@@ -3,17 +3,32 @@
 
 #include <QPrinter>
 
+class QWidget;
+
 namespace pendrel {
 
-// Prints the steps laid out by the core on a QPrinter, one text line after
-// the other from the top of the page.
+// The printer seam on a QPrinter. The choice goes through Qt's dialogs, which
+// also offer printing into a PDF file.
 class QtPrinter : public Printer {
 public:
+    explicit QtPrinter(QWidget *dialogParent = nullptr);
+    // The printer dialog alone.
     bool choosePrinter() override;
     bool print(const QList<PrintStep> &steps) override;
+    // A print preview of the steps, from which the operator prints them.
+    Outcome previewAndPrint(const QList<PrintStep> &steps) override;
 
 private:
-    QPrinter m_printer{QPrinter::HighResolution};
+    QPrinter m_printer;
+    QWidget *m_dialogParent;
 };
+
+// Walks the steps on `printer` with a QPainter: a line is drawn at the current
+// position and the position moves down one line of the current font; a full
+// page, or a NewPage step, starts the next page. False when the printer fails.
+bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps);
+
+// Prints the steps on A4 pages into the PDF file `path`.
+bool printStepsToPdf(const QList<PrintStep> &steps, const QString &path);
 
 } // namespace pendrel

@@ -1,0 +1,147 @@
+#include "core/views/LogSort.h"
+
+#include "core/storage/NumericValue.h"
+#include "core/storage/QsoRecord.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <numeric>
+#include <vector>
+
+namespace pendrel {
+namespace {
+
+// One piece of a line built from a list line: its columns a to b (1-based,
+// inclusive), or, when a is 0, b blanks.
+struct Piece {
+    int a, b;
+};
+using Layout = std::initializer_list<Piece>;
+
+constexpr Piece blanks(int n)
+{
+    return {0, n};
+}
+
+// Assembles pieces of `line`; a line shorter than the 151 columns reads as if
+// filled with blanks, so every result has its full width.
+QString assemble(QStringView line, Layout layout, qsizetype reserve = QsoRecord::ListLineLength)
+{
+    QString out;
+    out.reserve(reserve);
+    for (const Piece &p : layout) {
+        if (p.a == 0) {
+            out.append(QString(p.b, u' '));
+            continue;
+        }
+        const QStringView part = line.size() >= p.a ? line.mid(p.a - 1, p.b - p.a + 1) : QStringView();
+        out.append(part);
+        out.append(QString(p.b - p.a + 1 - part.size(), u' '));
+    }
+    return out;
+}
+
+// The text a line is ordered by (after its value, for QRB and km/W).
+QString sortText(QStringView line, LogSortKey key)
+{
+    switch (key) {
+    case LogSortKey::Dpt:
+        return assemble(line, {{22, 25}, blanks(1), {8, 19}, blanks(2), {27, 151}});
+    case LogSortKey::Indicatif:
+        return assemble(line, {{8, 19}, blanks(2), {22, 151}});
+    case LogSortKey::QRB:
+        return assemble(line, {blanks(1), {8, 125}, blanks(2), {128, 151}});
+    case LogSortKey::KmW:
+        return assemble(line, {blanks(1), {8, 143}, blanks(2), {146, 151}});
+    }
+    return {};
+}
+
+bool byValue(LogSortKey key)
+{
+    return key == LogSortKey::QRB || key == LogSortKey::KmW;
+}
+
+// The value a QRB or km/W column sorts by. A blank column counts 0; a column
+// that holds something else than a whole number reads as the program reads
+// every number, so it can neither crash the sort nor shift the line.
+double sortValue(QStringView line, LogSortKey key)
+{
+    const Piece column = key == LogSortKey::QRB ? Piece{122, 126} : Piece{140, 144};
+    return numericValue(assemble(line, {column}, 5));
+}
+
+// The line at its new rank. The value columns keep their text: a line turned
+// into "0" or re-aligned would no longer match its record, and editing or
+// deleting the QSO from a sorted view would then miss it in the file.
+QString rebuiltLine(int rank, QStringView line, LogSortKey key)
+{
+    QString rest;
+    switch (key) {
+    case LogSortKey::Dpt:
+    case LogSortKey::Indicatif:
+        rest = assemble(line, {{8, 19}, blanks(2), {22, 25}, blanks(1), {27, 151}});
+        break;
+    case LogSortKey::QRB:
+        rest = assemble(line, {{8, 119}, blanks(2), {122, 126}, blanks(1), {128, 151}});
+        break;
+    case LogSortKey::KmW:
+        rest = assemble(line, {{8, 137}, blanks(2), {140, 144}, blanks(1), {146, 151}});
+        break;
+    }
+    return listNumberField(rank) + QStringLiteral("  ") + rest;
+}
+
+// Folds a letter for the comparison: case is ignored, and so are accents, so
+// that ÉRIC sorts with ERIC and before ZOE, as a French reader expects.
+char16_t foldedLetter(char16_t u)
+{
+    if (u < 0x80)
+        return u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u;
+    const QString decomposed = QChar(u).decomposition();
+    if (!decomposed.isEmpty() && decomposed[0].unicode() < 0x80 && decomposed[0].isLetter())
+        return foldedLetter(decomposed[0].unicode());
+    return char16_t(QChar::toCaseFolded(char32_t(u)));
+}
+
+// The text as compared; ASCII, nearly all of a log, takes the fast path.
+QString folded(QString text)
+{
+    for (QChar &c : text)
+        c = QChar(foldedLetter(c.unicode()));
+    return text;
+}
+
+struct SortEntry {
+    double value = 0;
+    QString folded; // case-folded sort text
+};
+
+} // namespace
+
+QStringList sortLogLines(const QStringList &listLines, LogSortKey key)
+{
+    const qsizetype n = listLines.size();
+    std::vector<SortEntry> entries(n);
+    for (qsizetype i = 0; i < n; ++i) {
+        entries[i].folded = folded(sortText(listLines[i], key));
+        if (byValue(key))
+            entries[i].value = sortValue(listLines[i], key);
+    }
+    std::vector<qsizetype> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        const SortEntry &x = entries[a], &y = entries[b];
+        if (x.value != y.value)
+            return x.value < y.value;
+        return x.folded < y.folded;
+    });
+
+    QStringList sorted;
+    sorted.reserve(n);
+    for (qsizetype i = 0; i < n; ++i)
+        sorted.append(rebuiltLine(int(i + 1), listLines[order[i]], key));
+    return sorted;
+}
+
+} // namespace pendrel

@@ -1,0 +1,107 @@
+#include "platform/qt/QtPrinter.h"
+
+#include "core/views/ContactReport.h"
+#include "support/QsoLines.h"
+#include "support/QtPrinters.h"
+
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace pendrel;
+using pendrel::test::Qso;
+
+namespace {
+
+QString run(const QString &program, const QStringList &args)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The pages of a PDF as pdftotext lays them out, one string per page, in
+// columns of 4.8 points: the advance of a fixed-pitch font of 8 points.
+QStringList pdfPages(const QString &path)
+{
+    QStringList pages = run("pdftotext", {"-layout", "-fixed", "4.8", "-enc", "UTF-8", path, "-"}).split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+QStringList reportRecords(int count)
+{
+    QList<Qso> log;
+    for (int i = 1; i <= count; ++i)
+        log.append({.call = QStringLiteral("F%1XY").arg(i), .qth = "PARIS"});
+    return test::recordLines(log);
+}
+
+} // namespace
+
+TEST(QtPrinter, ReportReachesPaperPageByPageInAFixedPitchFont)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("rapport.pdf");
+    const QList<PrintStep> steps = contact_report::printSteps("F0ABC", "07/12/2026", reportRecords(150));
+    ASSERT_TRUE(printStepsToPdf(steps, pdf));
+
+    const QStringList pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_TRUE(pages[0].contains("F0ABC  stations QRP contactées au 07/12/2026"));
+    EXPECT_TRUE(pages[0].contains("   N° Indicatif    Dpt     Prenom        Loc    Date    QTR  Mode  QRG  RstR RstE   QRB"));
+    // Fixed pitch: the columns of a row keep their blanks on paper.
+    EXPECT_TRUE(pages[0].contains("    1 F1XY         75   JEAN           JN18EU 12/03/08 14:05 SSB 144 Mhz 59  59     512   "
+                                  "JN03AB  5   102    1"))
+        << pages[0].left(800).toStdString();
+    EXPECT_TRUE(pages[0].contains("   71 F71XY ") && !pages[0].contains("   72 F72XY "));
+    EXPECT_TRUE(pages[1].contains("   72 F72XY ") && pages[1].contains("  146 F146XY "));
+    EXPECT_TRUE(pages[2].contains("  150 F150XY ") && pages[2].contains("Rapport établi par Pendrel"));
+    EXPECT_FALSE(pages.join("").contains("PARIS"));
+
+    const QString fonts = run("pdffonts", {pdf});
+    EXPECT_TRUE(fonts.contains("LiberationMono-Bold")) << fonts.toStdString();
+}
+
+TEST(QtPrinter, FullPageContinuesOnTheNextAndAbandonStops)
+{
+    QTemporaryDir dir;
+    QList<PrintStep> steps = {PrintStep::font("Courier New", 8, false)};
+    for (int i = 1; i <= 200; ++i)
+        steps.append(PrintStep::line(QStringLiteral("ligne %1").arg(i)));
+    steps.append(PrintStep::endJob());
+    ASSERT_TRUE(printStepsToPdf(steps, dir.filePath("long.pdf")));
+    const QStringList pages = pdfPages(dir.filePath("long.pdf"));
+    ASSERT_EQ(pages.size(), 3); // about 85 lines of 8 points on an A4 page
+    const QString all = pages.join("");
+    for (int i = 1; i <= 200; ++i)
+        EXPECT_TRUE(all.contains(QStringLiteral("ligne %1\n").arg(i))) << i;
+    EXPECT_TRUE(pages.last().contains("ligne 200"));
+
+    EXPECT_FALSE(printStepsToPdf({PrintStep::line("x")}, dir.filePath("absent/sub/x.pdf")));
+}
+
+TEST(QtPrinter, PreviewShowsEveryPageAndCancelPrintsNothing)
+{
+    QtPrinter printer;
+    int previewPages = -1;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QPrintPreviewDialog *>(w); dialog && dialog->isVisible()) {
+                if (auto *preview = dialog->findChild<QPrintPreviewWidget *>())
+                    previewPages = preview->pageCount();
+                dialog->reject();
+            }
+    });
+    const auto outcome =
+        printer.previewAndPrint(contact_report::printSteps("F0ABC", "07/12/2026", reportRecords(150)));
+    EXPECT_EQ(outcome, Printer::Outcome::Cancelled);
+    EXPECT_EQ(previewPages, 3);
+}
