@@ -30,28 +30,30 @@ bool LogStore::isBlank(QStringView line)
 LogView LogStore::buildView(const QStringList &recordLines, bool *tooMany)
 {
     LogView view;
-    view.listLines.reserve(recordLines.size());
+    view.listLines.reserve(std::min<qsizetype>(recordLines.size(), QsoRecord::MaxQsoNumber));
     double total = 0;
-    QString best;
+    QStringView best;
     double bestValue = 0;
-    int n = 1;
+    int n = 0;
     for (const QString &line : recordLines) {
         if (isBlank(line))
             continue;
-        const QsoRecord r = QsoRecord::fromRecordLine(line);
-        const double kmw = numericValue(r.KmW);
+        const QStringView kmwField = recordField(line, RecordColumn::KmW);
+        const double kmw = numericValue(kmwField);
         if (kmw > bestValue) {
             bestValue = kmw;
-            best = r.KmW;
+            best = kmwField;
         }
-        view.listLines.append(r.listLine(n));
-        ++n;
-        total += numericValue(r.Pts) + numericValue(r.Bonus);
+        total += numericValue(recordField(line, RecordColumn::Pts)) + numericValue(recordField(line, RecordColumn::Bonus));
+        // Beyond the last number the five-column field can show, a line would
+        // shift every column after it: those QSOs count in the totals only.
+        if (++n <= QsoRecord::MaxQsoNumber)
+            view.listLines.append(listLineFromRecordLine(line, n));
     }
     if (tooMany)
-        *tooMany = n - 1 > QsoRecord::MaxQsoNumber;
+        *tooMany = n > QsoRecord::MaxQsoNumber;
     view.totalPoints = QString::number(total, 'g', 15);
-    view.bestKmW = bestValue > 0 ? best.trimmed() : QStringLiteral("0");
+    view.bestKmW = bestValue > 0 ? best.trimmed().toString() : QStringLiteral("0");
     return view;
 }
 
@@ -66,6 +68,11 @@ LoadResult LogStore::LoadLog(const QString &callsign, StationKind kind) const
     if (text.status != ReadStatus::Ok)
         return result;
     result.view = buildView(text.lines, &result.tooMany);
+    if (result.tooMany)
+        result.warning = QStringLiteral("Le log %1 contient plus de %2 QSO : seuls les %2 premiers sont affichés, "
+                                        "les totaux comptent tous les QSO.")
+                             .arg(logFileName(callsign, kind))
+                             .arg(QsoRecord::MaxQsoNumber);
     return result;
 }
 
@@ -76,6 +83,25 @@ StoreResult LogStore::failure(const QString &path, const QString &reason) const
 }
 
 namespace {
+
+// A line as the log list shows it, turned back into its record line: the form
+// in which lines are compared, so that a hand-edited line whose trailing
+// blanks an editor stripped is still found when its QSO is modified or deleted.
+QString shownAs(QStringView line)
+{
+    return QsoRecord::fromRecordLine(line).recordLine();
+}
+
+// A line break inside a record would split it into two QSOs.
+bool holdsLineBreak(QStringView line)
+{
+    return line.contains(u'\n') || line.contains(u'\r');
+}
+
+StoreResult lineBreakRefused()
+{
+    return {false, QStringLiteral("Le QSO contient un retour à la ligne : il n'a pas été enregistré.")};
+}
 
 int qsoCount(const QStringList &lines)
 {
@@ -107,9 +133,11 @@ StoreResult LogStore::rewrite(const QString &path, const QStringList &lines) con
 StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const QString &recordLine) const
 {
     const QString path = logPath(callsign, kind);
+    if (holdsLineBreak(recordLine))
+        return lineBreakRefused();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(path, file.errorString());
+        return failure(path, file.exists() ? file.errorString() : QStringLiteral("fichier introuvable"));
     const QByteArray bytes = file.readAll();
     file.close();
     if (bytes.count('\n') + (bytes.endsWith('\n') || bytes.isEmpty() ? 0 : 1) >= QsoRecord::MaxQsoNumber
@@ -130,12 +158,15 @@ StoreResult LogStore::ReplaceQso(const QString &callsign, StationKind kind, cons
                                  const QString &oldLine) const
 {
     const QString path = logPath(callsign, kind);
+    if (holdsLineBreak(newLine))
+        return lineBreakRefused();
     TextLines text = readTextLines(path);
     if (text.status != ReadStatus::Ok)
         return failure(path, text.error);
+    const QString key = shownAs(oldLine);
     bool replaced = false;
     for (QString &line : text.lines) {
-        if (line == oldLine) {
+        if (shownAs(line) == key) {
             line = newLine;
             replaced = true;
         }
@@ -154,7 +185,8 @@ StoreResult LogStore::DeleteQso(const QString &callsign, StationKind kind, const
     TextLines text = readTextLines(path);
     if (text.status != ReadStatus::Ok)
         return failure(path, text.error);
-    text.lines.removeAll(recordLine);
+    const QString key = shownAs(recordLine);
+    text.lines.removeIf([&key](const QString &line) { return shownAs(line) == key; });
     return rewrite(path, text.lines);
 }
 
@@ -174,6 +206,8 @@ qint64 LogStore::moment(QStringView line)
 StoreResult LogStore::InsertQsoByDate(const QString &callsign, StationKind kind, const QString &recordLine) const
 {
     const QString path = logPath(callsign, kind);
+    if (holdsLineBreak(recordLine))
+        return lineBreakRefused();
     TextLines text = readTextLines(path);
     if (text.status != ReadStatus::Ok)
         return failure(path, text.error);

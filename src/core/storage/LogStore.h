@@ -19,7 +19,10 @@ struct LoadResult {
     ReadStatus status = ReadStatus::Ok;
     LogView view;
     QString error; // French message when status is Error
-    bool tooMany = false; // more QSOs than the number field can show
+    // More QSOs than the number field can show: the list stops at the last
+    // number, the totals count every QSO, and `warning` says so in French.
+    bool tooMany = false;
+    QString warning;
 };
 
 // Outcome of a change to a log file; on failure the file is as it was and

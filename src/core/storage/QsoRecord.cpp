@@ -7,31 +7,30 @@ namespace {
 
 struct Column {
     QString QsoRecord::*field;
-    int width;
-    int recordStart; // 0-based
-    int listStart;   // 0-based
-    int separator;   // blanks written after the field in the record line
+    FieldColumns record;
+    int listStart; // 0-based
+    int separator; // blanks written after the field in the record line
 };
 
 // The one column map of both line forms.
 const std::array<Column, 17> kColumns = {{
-    {&QsoRecord::Indicatif, 12, 0, 7, 1},
-    {&QsoRecord::Dpt, 4, 13, 21, 1},
-    {&QsoRecord::Prenom, 14, 18, 26, 1},
-    {&QsoRecord::Loc, 6, 33, 41, 1},
-    {&QsoRecord::Date, 8, 40, 49, 1},
-    {&QsoRecord::QTR, 5, 49, 59, 1},
-    {&QsoRecord::Mode, 3, 55, 66, 1},
-    {&QsoRecord::QRG, 7, 59, 71, 1},
-    {&QsoRecord::RstR, 3, 67, 80, 1},
-    {&QsoRecord::RstE, 3, 71, 85, 1},
-    {&QsoRecord::QTH, 30, 75, 89, 1},
-    {&QsoRecord::QRB, 5, 106, 121, 1},
-    {&QsoRecord::MyLoc, 6, 112, 127, 2},
-    {&QsoRecord::Pwr, 2, 120, 135, 2},
-    {&QsoRecord::KmW, 5, 124, 139, 2},
-    {&QsoRecord::Pts, 1, 131, 146, 2},
-    {&QsoRecord::Bonus, 2, 134, 149, 0},
+    {&QsoRecord::Indicatif, RecordColumn::Indicatif, 7, 1},
+    {&QsoRecord::Dpt, RecordColumn::Dpt, 21, 1},
+    {&QsoRecord::Prenom, RecordColumn::Prenom, 26, 1},
+    {&QsoRecord::Loc, RecordColumn::Loc, 41, 1},
+    {&QsoRecord::Date, RecordColumn::Date, 49, 1},
+    {&QsoRecord::QTR, RecordColumn::QTR, 59, 1},
+    {&QsoRecord::Mode, RecordColumn::Mode, 66, 1},
+    {&QsoRecord::QRG, RecordColumn::QRG, 71, 1},
+    {&QsoRecord::RstR, RecordColumn::RstR, 80, 1},
+    {&QsoRecord::RstE, RecordColumn::RstE, 85, 1},
+    {&QsoRecord::QTH, RecordColumn::QTH, 89, 1},
+    {&QsoRecord::QRB, RecordColumn::QRB, 121, 1},
+    {&QsoRecord::MyLoc, RecordColumn::MyLoc, 127, 2},
+    {&QsoRecord::Pwr, RecordColumn::Pwr, 135, 2},
+    {&QsoRecord::KmW, RecordColumn::KmW, 139, 2},
+    {&QsoRecord::Pts, RecordColumn::Pts, 146, 2},
+    {&QsoRecord::Bonus, RecordColumn::Bonus, 149, 0},
 }};
 
 QString fieldAt(QStringView line, int start, int width)
@@ -58,7 +57,7 @@ QsoRecord QsoRecord::fromRecordLine(QStringView line)
 {
     QsoRecord r;
     for (const Column &c : kColumns)
-        r.*c.field = fieldAt(line, c.recordStart, c.width);
+        r.*c.field = fieldAt(line, c.record.start, c.record.width);
     return r;
 }
 
@@ -66,7 +65,7 @@ QsoRecord QsoRecord::fromListLine(QStringView line)
 {
     QsoRecord r;
     for (const Column &c : kColumns)
-        r.*c.field = fieldAt(line, c.listStart, c.width);
+        r.*c.field = fieldAt(line, c.listStart, c.record.width);
     return r;
 }
 
@@ -75,7 +74,7 @@ QString QsoRecord::recordLine() const
     QString out;
     out.reserve(RecordLineLength);
     for (const Column &c : kColumns) {
-        appendPadded(out, this->*c.field, c.width);
+        appendPadded(out, this->*c.field, c.record.width);
         out.append(QString(c.separator, u' '));
     }
     return out;
@@ -94,8 +93,28 @@ QString QsoRecord::listLine(int n) const
     int pos = 5;
     for (const Column &c : kColumns) {
         out.append(QString(c.listStart - pos, u' '));
-        appendPadded(out, this->*c.field, c.width);
-        pos = c.listStart + c.width;
+        appendPadded(out, this->*c.field, c.record.width);
+        pos = c.listStart + c.record.width;
+    }
+    return out;
+}
+
+QStringView recordField(QStringView line, FieldColumns column)
+{
+    if (line.size() <= column.start)
+        return {};
+    return line.mid(column.start, column.width);
+}
+
+QString listLineFromRecordLine(QStringView recordLine, int n)
+{
+    QString out(QsoRecord::ListLineLength, u' ');
+    QChar *dst = out.data();
+    const QString number = listNumberField(n);
+    std::copy(number.begin(), number.end(), dst);
+    for (const Column &c : kColumns) {
+        const QStringView value = recordField(recordLine, c.record);
+        std::copy(value.begin(), value.end(), dst + c.listStart);
     }
     return out;
 }

@@ -4,6 +4,23 @@
 
 namespace pendrel {
 
+// Where a field stands in the record line: 0-based start and width.
+struct FieldColumns {
+    int start;
+    int width;
+};
+
+// The record-line column of each field; the log list line holds the same
+// fields, in the same order and widths, at its own columns.
+namespace RecordColumn {
+inline constexpr FieldColumns Indicatif{0, 12}, Dpt{13, 4}, Prenom{18, 14}, Loc{33, 6}, Date{40, 8}, QTR{49, 5},
+    Mode{55, 3}, QRG{59, 7}, RstR{67, 3}, RstE{71, 3}, QTH{75, 30}, QRB{106, 5}, MyLoc{112, 6}, Pwr{120, 2},
+    KmW{124, 5}, Pts{131, 1}, Bonus{134, 2};
+}
+
+// The part of `line` within the field's columns: shorter or empty when the line is.
+QStringView recordField(QStringView line, FieldColumns column);
+
 // One logged contact. Fields are named after the columns of the log report;
 // read from a line they keep their blanks, exactly as the columns hold them.
 struct QsoRecord {
@@ -29,6 +46,9 @@ struct QsoRecord {
     bool operator==(const QsoRecord &) const = default;
 };
 
+// The log list line numbered n of a record line, built straight from its
+// columns (the loading path; the same text as fromRecordLine(line).listLine(n)).
+QString listLineFromRecordLine(QStringView recordLine, int n);
 // Record line of the log list line `listLine` (used when a QSO is edited or deleted).
 QString recordLineFromListLine(QStringView listLine);
 // The five-column number field of the log list line.

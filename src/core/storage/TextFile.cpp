@@ -13,7 +13,7 @@ TextLines readTextLines(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = file.exists() ? ReadStatus::Error : ReadStatus::NotFound;
-        result.error = file.errorString();
+        result.error = result.status == ReadStatus::NotFound ? QStringLiteral("fichier introuvable") : file.errorString();
         return result;
     }
     const QByteArray bytes = file.readAll();
