@@ -50,6 +50,17 @@ qsizetype firstUnencodable(QStringView text)
     return -1;
 }
 
+QString toUpper(QStringView text)
+{
+    QString out = text.toString();
+    for (QChar &c : out) {
+        const QChar upper = c.toUpper();
+        if (canEncode(upper))
+            c = upper;
+    }
+    return out;
+}
+
 QByteArray encode(QStringView text, char replacement)
 {
     QByteArray out(text.size(), Qt::Uninitialized);

@@ -11,6 +11,9 @@ QString decode(QByteArrayView bytes);
 bool canEncode(QChar c);
 // Index of the first character windows-1252 cannot hold, or -1.
 qsizetype firstUnencodable(QStringView text);
+// Upper case, letter by letter, keeping a letter whose capital the code page
+// lacks or that would become two letters (µ, ß): the text keeps its length.
+QString toUpper(QStringView text);
 // Characters outside the code page become `replacement` (must itself encode).
 QByteArray encode(QStringView text, char replacement = '?');
 
