@@ -394,3 +394,24 @@ TEST(LogStore, NumberFieldLimitOf99999Qsos)
     EXPECT_EQ(over.view.totalPoints, "100001");
     EXPECT_TRUE(over.warning.contains("plus de 99999 QSO")) << over.warning.toStdString();
 }
+
+TEST(LoadLog, FileBytesAndDecodedLinesGiveTheSameView)
+{
+    const QString a = qso("F1AAA", "01/01/08", "10:00", "102", "4", "15");
+    const QByteArray files[] = {
+        QByteArray(),
+        crlf({a, a.left(3), a.left(130)}),
+        "\r\n\r\n" + crlf({a}) + "\xA0 \t\r\n \x0B\x0C\r\n\xA0" "F1NBSP\r\n\r",
+        crlf({a}) + "F1\xE9\x80\x81\x9F" + a.mid(8).toLatin1(),
+        "\n\n\n",
+    };
+    for (const QByteArray &file : files) {
+        TempFolder folder;
+        folder.write(kFixed, file);
+        const LogView fromBytes = LogStore(folder.dir()).LoadLog(kCall, StationKind::Fixed).view;
+        const LogView fromLines = LogStore::buildView(readTextLines(folder.path(kFixed)).lines);
+        EXPECT_EQ(fromBytes.listLines, fromLines.listLines) << file.toStdString();
+        EXPECT_EQ(fromBytes.totalPoints, fromLines.totalPoints);
+        EXPECT_EQ(fromBytes.bestKmW, fromLines.bestKmW);
+    }
+}

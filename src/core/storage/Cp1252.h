@@ -8,6 +8,8 @@ namespace pendrel::cp1252 {
 // The 8-bit code page of every text file the program reads or writes.
 // One byte is one character, so columns stay in place across a round trip.
 QString decode(QByteArrayView bytes);
+// Decodes `bytes` into the `bytes.size()` characters at `out`.
+void decodeInto(QByteArrayView bytes, QChar *out);
 bool canEncode(QChar c);
 // Index of the first character windows-1252 cannot hold, or -1.
 qsizetype firstUnencodable(QStringView text);

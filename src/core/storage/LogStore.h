@@ -42,8 +42,10 @@ public:
     const QString &folder() const { return m_folder; }
 
     LoadResult LoadLog(const QString &callsign, StationKind kind) const;
-    // Builds the list and totals from record lines already read.
+    // Builds the list and totals from record lines already read, or straight
+    // from the windows-1252 bytes of a log file. Blank lines hold no QSO.
     static LogView buildView(const QStringList &recordLines, bool *tooMany = nullptr);
+    static LogView buildView(QByteArrayView fileBytes, bool *tooMany = nullptr);
 
     StoreResult AppendQso(const QString &callsign, StationKind kind, const QString &recordLine) const;
     StoreResult ReplaceQso(const QString &callsign, StationKind kind, const QString &newLine,

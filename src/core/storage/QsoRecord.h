@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -10,12 +11,17 @@ struct FieldColumns {
     int width;
 };
 
-// The record-line column of each field; the log list line holds the same
-// fields, in the same order and widths, at its own columns.
+// The column of each field in the record line (136 characters)...
 namespace RecordColumn {
 inline constexpr FieldColumns Indicatif{0, 12}, Dpt{13, 4}, Prenom{18, 14}, Loc{33, 6}, Date{40, 8}, QTR{49, 5},
     Mode{55, 3}, QRG{59, 7}, RstR{67, 3}, RstE{71, 3}, QTH{75, 30}, QRB{106, 5}, MyLoc{112, 6}, Pwr{120, 2},
     KmW{124, 5}, Pts{131, 1}, Bonus{134, 2};
+}
+// ...and in the log list line (151 characters, after the five-column number).
+namespace ListColumn {
+inline constexpr FieldColumns Number{0, 5}, Indicatif{7, 12}, Dpt{21, 4}, Prenom{26, 14}, Loc{41, 6}, Date{49, 8},
+    QTR{59, 5}, Mode{66, 3}, QRG{71, 7}, RstR{80, 3}, RstE{85, 3}, QTH{89, 30}, QRB{121, 5}, MyLoc{127, 6},
+    Pwr{135, 2}, KmW{139, 5}, Pts{146, 1}, Bonus{149, 2};
 }
 
 // The part of `line` within the field's columns: shorter or empty when the line is.
@@ -49,6 +55,8 @@ struct QsoRecord {
 // The log list line numbered n of a record line, built straight from its
 // columns (the loading path; the same text as fromRecordLine(line).listLine(n)).
 QString listLineFromRecordLine(QStringView recordLine, int n);
+// The same from the windows-1252 bytes of a record line, decoded on the way.
+QString listLineFromRecordBytes(QByteArrayView recordLine, int n);
 // Record line of the log list line `listLine` (used when a QSO is edited or deleted).
 QString recordLineFromListLine(QStringView listLine);
 // The five-column number field of the log list line.
