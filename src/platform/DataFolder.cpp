@@ -12,7 +12,7 @@ QString DataFolder::resolve()
     // Named here rather than taken from the application name, so that the
     // desktop program and pendrel-cli share one folder.
     if (path.isEmpty())
-        path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Pendrel");
+        path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/QRP/QRP");
     path = QDir(path).absolutePath();
     prepare(path);
     return path;

@@ -4,6 +4,7 @@
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 using namespace pendrel;
@@ -405,12 +406,25 @@ TEST(LoadLog, FileBytesAndDecodedLinesGiveTheSameView)
         crlf({a}) + "F1\xE9\x80\x81\x9F" + a.mid(8).toLatin1(),
         "\n\n\n",
     };
-    for (const QByteArray &file : files) {
+    QList<QByteArray> all(std::begin(files), std::end(files));
+    // Random bytes, line ends frequent: any file loads, the same both ways.
+    QRandomGenerator random(7);
+    for (int i = 0; i < 40; ++i) {
+        QByteArray noise(random.bounded(600), Qt::Uninitialized);
+        for (char &c : noise) {
+            const int r = random.bounded(300);
+            c = r < 10 ? '\n' : r < 20 ? '\r' : r < 60 ? ' ' : char(r);
+        }
+        all.append(noise);
+    }
+    for (const QByteArray &file : all) {
         TempFolder folder;
         folder.write(kFixed, file);
         const LogView fromBytes = LogStore(folder.dir()).LoadLog(kCall, StationKind::Fixed).view;
         const LogView fromLines = LogStore::buildView(readTextLines(folder.path(kFixed)).lines);
         EXPECT_EQ(fromBytes.listLines, fromLines.listLines) << file.toStdString();
+        for (const QString &line : fromBytes.listLines)
+            EXPECT_EQ(line.size(), QsoRecord::ListLineLength);
         EXPECT_EQ(fromBytes.totalPoints, fromLines.totalPoints);
         EXPECT_EQ(fromBytes.bestKmW, fromLines.bestKmW);
     }
