@@ -311,6 +311,30 @@ TEST(CreateLogFiles, CreatesOnlyMissingFilesFromTheTemplate)
     }
 }
 
+TEST(CreateLogFiles, MissingTemplateGivesEmptyLogsUnreadableOneNone)
+{
+    TempFolder folder;
+    QFile::remove(folder.path("FXXXX.txt"));
+    EXPECT_TRUE(LogStore(folder.dir()).CreateLogFiles(kCall).ok);
+    EXPECT_TRUE(folder.exists(kFixed));
+    EXPECT_EQ(folder.read(kFixed), QByteArray());
+
+    TempFolder other;
+    QFile::remove(other.path("FXXXX.txt"));
+    QDir(other.dir()).mkdir("FXXXX.txt");
+    const StoreResult r = LogStore(other.dir()).CreateLogFiles(kCall);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.message.startsWith("Impossible de lire le modèle FXXXX.txt")) << r.message.toStdString();
+    EXPECT_FALSE(other.exists(kFixed));
+    EXPECT_FALSE(other.exists("F0ABC_P_QRP.log"));
+
+    TempFolder failing;
+    FailingWriter writer;
+    const StoreResult w = LogStore(failing.dir(), writer).CreateLogFiles(kCall);
+    EXPECT_EQ(w.message, QStringLiteral("Impossible de créer le fichier F0ABC_QRP.log (disque plein)."));
+    EXPECT_FALSE(failing.exists(kFixed));
+}
+
 TEST(LogStore, FailedRewriteLeavesTheLogAsItWas)
 {
     const QString a = qso("F1AAA", "01/01/08", "10:00");

@@ -277,10 +277,14 @@ StoreResult LogStore::InsertQsoByDate(const QString &callsign, StationKind kind,
 StoreResult LogStore::CreateLogFiles(const QString &callsign) const
 {
     const QString templatePath = QDir(m_folder).filePath(QStringLiteral("FXXXX.txt"));
-    QFile templ(templatePath);
-    QByteArray content;
-    if (templ.open(QIODevice::ReadOnly))
-        content = templ.readAll();
+    // Without its template a callsign starts with empty logs, which is what
+    // the template holds anyway; a template that exists but cannot be read
+    // stops the creation, since its content is unknown.
+    const FileBytes templ = readFileBytes(templatePath);
+    if (templ.status == ReadStatus::Error)
+        return {false, QStringLiteral("Impossible de lire le modèle %1 (%2) : les fichiers log n'ont pas été créés.")
+                           .arg(QFileInfo(templatePath).fileName(), templ.error)};
+    const QByteArray &content = templ.bytes;
     for (StationKind kind : {StationKind::Fixed, StationKind::Portable}) {
         const QString path = logPath(callsign, kind);
         if (QFile::exists(path))
