@@ -13,10 +13,6 @@ printf '%s\r\n%s\r\n' "$record" "$record" > "$data/F6XYZ_QRP.log"
 name="QRP_Contacte_F6XYZ_$(date +%d_%m_%y).txt"
 
 out=$("$cli" report --call F6XYZ 2>&1); code=$?
-if [ $code -eq 0 ] && [ -z "$out" ] && [ ! -e "$data/$name" ]; then
-  echo "SKIP: the report command is not registered in this pendrel-cli"
-  exit 0
-fi
 [ $code -eq 0 ] || fail "exit code $code: $out"
 [ "$out" = "Le log a été enregistré sous le nom : $name" ] || fail "message: $out"
 [ -f "$data/$name" ] || fail "no $name"
