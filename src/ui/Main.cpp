@@ -57,6 +57,7 @@ void Main::connectBehaviour()
     connect(m_c.Mnu_Date_Man, &QAction::triggered, this, [this] { setDating(false); });
     connect(m_c.Mnu_New_Indicatif, &QAction::triggered, this, [this] { openStationDialog(false); });
     connect(m_c.Mnu_Quitter, &QAction::triggered, this, &QWidget::close);
+    connectViews();
 }
 
 void Main::start()

@@ -83,6 +83,7 @@ private:
     QWidget *buildClockFrame();
     void setInitialEntryState();
     void connectBehaviour();
+    void connectViews();
 
     void fixedStationChosen();
     void portableStationChosen();

@@ -212,7 +212,6 @@ QWidget *Main::buildEntryFrame()
                                QStringLiteral("Permet d'annuler la saisie d'un Code Postal contacté"));
     m_c.Ajout_QSO = button("Ajout_QSO", QStringLiteral("Inserer un QSO"), frame);
     m_c.Rechercher = button("Rechercher", QStringLiteral("Rechercher un QSO"), frame);
-    m_c.Rechercher->setEnabled(false); // the search window comes later
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {m_c.Valide_A, m_c.Efface_A, m_c.Modi_Saisie, m_c.Annule_Saisie, m_c.Ajout_QSO})
         buttons->addWidget(b);
@@ -270,7 +269,6 @@ QWidget *Main::buildLogHeadings()
         heading->setFont(fixedFont);
         if (auto *sort = qobject_cast<QPushButton *>(heading)) {
             sort->setFlat(true);
-            sort->setEnabled(false); // the sorts come later
             sort->setFixedWidth(QFontMetrics(fixedFont).horizontalAdvance(sort->text()) + 10);
         }
         heading->adjustSize();

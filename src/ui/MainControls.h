@@ -57,7 +57,8 @@ struct MainControls {
     // Menu bar entries that have a behaviour of their own in the main window;
     // every other entry is found by its object name.
     QAction *Mnu_Quitter = nullptr, *Mnu_Date_Auto = nullptr, *Mnu_Date_Man = nullptr,
-            *Mnu_New_Indicatif = nullptr, *mnu_sortie = nullptr;
+            *Mnu_New_Indicatif = nullptr, *mnu_sortie = nullptr, *Mnu_Imp_Contacte = nullptr,
+            *Mnu_Enr_Contacte = nullptr;
 };
 
 } // namespace pendrel::ui

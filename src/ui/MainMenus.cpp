@@ -55,11 +55,11 @@ void Main::buildMenus()
     m_c.Mnu_New_Indicatif = entry(station, "Mnu_New_Indicatif", QStringLiteral("Nouvel Indicatif"));
 
     QMenu *imprimer = menu(bar, "Mnu_Imprimer", QStringLiteral("Imprimer"));
-    entry(imprimer, "Mnu_Imp_Contacte", QStringLiteral("le log des stations QRP contactées"), Later);
+    m_c.Mnu_Imp_Contacte = entry(imprimer, "Mnu_Imp_Contacte", QStringLiteral("le log des stations QRP contactées"));
     entry(imprimer, "Mnu_Print_QSL", QStringLiteral("des étiquettes pour carte QSL"), Later);
 
     QMenu *enregistre = menu(bar, "Mnu_Enregistre", QStringLiteral("Enregistrer"));
-    entry(enregistre, "Mnu_Enr_Contacte", QStringLiteral("le log des stations QRP contactées"), Later);
+    m_c.Mnu_Enr_Contacte = entry(enregistre, "Mnu_Enr_Contacte", QStringLiteral("le log des stations QRP contactées"));
 
     QMenu *carte = menu(bar, "Mnu_Carte", QStringLiteral("Carte"));
     entry(carte, "Mnu_Carte_HB", QStringLiteral("des Départements contactés"), Later);

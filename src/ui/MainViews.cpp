@@ -1,0 +1,50 @@
+// The views of the log from the main window: the sort buttons above the list,
+// the search window and the contacted-stations report (file and printout).
+#include "core/views/ContactReport.h"
+#include "core/views/LogSort.h"
+#include "ui/Main.h"
+#include "ui/Recherche_Indicatif.h"
+
+#include <QAction>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+
+namespace pendrel::ui {
+
+void Main::connectViews()
+{
+    // A sort only changes what the list shows; "Date" reads the file again.
+    const std::pair<QPushButton *, LogSortKey> sorts[] = {
+        {m_c.Tri_Ind, LogSortKey::Indicatif},
+        {m_c.Tri_Dpt, LogSortKey::Dpt},
+        {m_c.Tri_QRB, LogSortKey::QRB},
+        {m_c.Tri_KmW, LogSortKey::KmW},
+    };
+    for (const auto &[button, key] : sorts) {
+        connect(button, &QPushButton::clicked, this, [this, key = key] {
+            m_model->setStringList(sortLogLines(m_model->stringList(), key));
+        });
+    }
+    connect(m_c.Tri_Date, &QPushButton::clicked, this, &Main::LoadLog);
+
+    connect(m_c.Rechercher, &QPushButton::clicked, this, [this] {
+        openSearchWindow(m_c.Rechercher, *m_model,
+                         [this](int row) { m_c.Liste_Orvil->setCurrentIndex(m_model->index(row)); },
+                         m_platform.dialogs);
+    });
+
+    connect(m_c.Mnu_Enr_Contacte, &QAction::triggered, this, [this] {
+        const ReportResult result =
+            saveContactReport(m_platform.dataFolder, m_state.StationCallsign, stationKind(), m_platform.clock);
+        m_platform.dialogs.message(result.message);
+    });
+    connect(m_c.Mnu_Imp_Contacte, &QAction::triggered, this, [this] {
+        const ReportResult result = printContactReport(m_platform.dataFolder, m_state.StationCallsign, stationKind(),
+                                                       m_platform.clock, m_platform.printer);
+        if (!result.ok)
+            m_platform.dialogs.message(result.message);
+    });
+}
+
+} // namespace pendrel::ui
