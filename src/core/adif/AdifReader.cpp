@@ -37,7 +37,7 @@ QByteArrayView Record::raw(QByteArrayView name) const
 
 QString Record::text(QByteArrayView name, bool upper) const
 {
-    return logSafeText(decode(raw(name), encoding).trimmed(), upper);
+    return logSafeText(decode(raw(name), encoding), upper).trimmed();
 }
 
 ReadSummary readRecords(QByteArrayView bytes, const RecordSink &sink, const Progress &progress)

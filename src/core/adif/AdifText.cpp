@@ -21,9 +21,28 @@ QString decode(QByteArrayView bytes, Encoding encoding)
 
 namespace {
 
+// Letters that have no decomposition but an obvious plain form.
+QChar plainLetter(char32_t c)
+{
+    switch (c) {
+    case 0x0141: return u'L'; // Ł
+    case 0x0142: return u'l';
+    case 0x0110: return u'D'; // Đ
+    case 0x0111: return u'd';
+    case 0x0126: return u'H'; // Ħ
+    case 0x0127: return u'h';
+    case 0x0131: return u'i'; // ı
+    case 0x0166: return u'T'; // Ŧ
+    case 0x0167: return u't';
+    default: return QChar();
+    }
+}
+
 // The letter under the accents of `c` (NFKD), when the code page holds it.
 QChar folded(char32_t c)
 {
+    if (const QChar p = plainLetter(c); !p.isNull())
+        return p;
     const QString parts = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_KD);
     if (!parts.isEmpty() && !parts[0].isSurrogate() && parts[0].isLetterOrNumber() && cp1252::canEncode(parts[0]))
         return parts[0];
