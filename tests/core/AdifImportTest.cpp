@@ -1,5 +1,7 @@
 #include "core/adif/AdifExport.h"
 #include "core/adif/AdifImport.h"
+#include "core/adif/AdifSettings.h"
+#include "platform/fake/FakePlatform.h"
 #include "core/storage/Bands.h"
 #include "core/storage/Cp1252.h"
 #include "core/storage/QsoRecord.h"
@@ -331,4 +333,32 @@ TEST(AdifImport, FailureOrCancelHalfWayLeavesTheLogUntouched)
         EXPECT_FALSE(r.ok);
         EXPECT_TRUE(r.messages.value(0).contains("absent.adi"));
     }
+}
+
+TEST(AdifImport, RequestFromTheStoredSettings)
+{
+    MemorySettingsStore settings;
+    EXPECT_EQ(adif::storedCallsign(settings), "FXXXX");
+    settings.write("Setup ", "Indicatif Station", "F0ABC");
+    settings.write("Setup ", "Locator Station", "JN18GU");
+    settings.write("Setup F0ABC", "Pwr Fixe", "5");
+    settings.write("Setup F0ABC", "Pwr Portable", "2");
+    settings.write("Setup F0ABC", "Locator Portable", "JN03TJ");
+    settings.write("Setup F0ABC", "Bonus", "4");
+    settings.write("Setup F1XYZ", "Pwr Fixe", "9");
+    EXPECT_EQ(adif::storedCallsign(settings), "F0ABC");
+
+    const QDate today(2026, 12, 7);
+    const adif::ImportRequest fixed =
+        adif::requestFromSettings(settings, "/data", "F0ABC", StationKind::Fixed, today, "/x.adi");
+    EXPECT_EQ(fixed.ownLocator, "JN18GU");
+    EXPECT_EQ(fixed.power, "5");
+    EXPECT_EQ(fixed.outingQsoCount, 4);
+    EXPECT_EQ(fixed.adifPath, "/x.adi");
+    EXPECT_EQ(fixed.today, today);
+    const adif::ImportRequest portable =
+        adif::requestFromSettings(settings, "/data", "F0ABC", StationKind::Portable, today, "/x.adi");
+    EXPECT_EQ(portable.ownLocator, "JN03TJ");
+    EXPECT_EQ(portable.power, "2");
+    EXPECT_EQ(portable.kind, StationKind::Portable);
 }
