@@ -38,16 +38,26 @@ const std::array<Band, 17> kBands = {{
 // A plain decimal number ("14.070", "7038276", "14,070"), else nothing.
 std::optional<double> parseNumber(QStringView text)
 {
-    QString t = text.trimmed().toString();
-    t.replace(u',', u'.');
-    if (t.isEmpty() || t.count(u'.') > 1)
-        return std::nullopt;
-    for (QChar c : t)
-        if (!c.isDigit() && c != u'.')
+    text = text.trimmed();
+    double whole = 0, fraction = 0, scale = 1;
+    bool point = false;
+    for (QChar c : text) {
+        if (c == u'.' || c == u',') {
+            if (point)
+                return std::nullopt;
+            point = true;
+        } else if (c >= u'0' && c <= u'9') {
+            if (point)
+                fraction += (scale /= 10) * (c.unicode() - u'0');
+            else
+                whole = whole * 10 + (c.unicode() - u'0');
+        } else {
             return std::nullopt;
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    return ok ? std::optional<double>(v) : std::nullopt;
+        }
+    }
+    if (text.isEmpty() || (point && text.size() == 1))
+        return std::nullopt;
+    return whole + fraction;
 }
 
 const Band *bandAt(double mhz)

@@ -9,48 +9,78 @@
 namespace pendrel {
 namespace {
 
-void appendField(QString &out, QStringView name, const QString &value)
+void appendNumber(QString &out, qsizetype n)
+{
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    while (count > 0)
+        out += QLatin1Char(digits[--count]);
+}
+
+void appendTag(QString &out, QLatin1StringView name, qsizetype length)
 {
     out += u'<';
     out += name;
     out += u':';
-    out += QString::number(value.size());
+    appendNumber(out, length);
     out += u'>';
+}
+
+void appendField(QString &out, QLatin1StringView name, QStringView value)
+{
+    appendTag(out, name, value.size());
     out += value;
+}
+
+QStringView field(QStringView line, QString QsoRecord::*f)
+{
+    return QsoRecord::recordField(line, f).trimmed();
 }
 
 // "JJ/MM/AA" as YYYYMMDD. The log reads a two-digit year 50-99 as 19xx (its
 // date sort does), so the export does too: 31/12/99 is 19991231.
-QString adifDate(const QString &date)
+void appendDate(QString &out, QStringView date)
 {
-    const QString year = date.mid(6, 2);
-    bool digits = false;
-    const int yy = year.toInt(&digits);
-    const QString century = digits && year.size() == 2 && yy >= 50 ? QStringLiteral("19") : QStringLiteral("20");
-    return century + year + date.mid(3, 2) + date.left(2);
+    const QStringView year = date.mid(6, 2);
+    const QStringView month = date.mid(3, 2);
+    const QStringView day = date.left(2);
+    const bool nineteen = year.size() == 2 && year[0].isDigit() && year[1].isDigit() && year[0] >= u'5';
+    appendTag(out, QLatin1StringView("qso_date"), 2 + year.size() + month.size() + day.size());
+    out += nineteen ? u"19" : u"20";
+    out += year;
+    out += month;
+    out += day;
 }
 
 } // namespace
 
 QString ADIF_SP(QStringView Poubelle)
 {
-    const QsoRecord r = QsoRecord::fromRecordLine(Poubelle);
-    const QString loc = r.Loc.trimmed();
-    const QString time = r.QTR.trimmed();
+    const QStringView loc = field(Poubelle, &QsoRecord::Loc);
+    const QStringView time = field(Poubelle, &QsoRecord::QTR);
+    const QString band = adif::exportBandName(field(Poubelle, &QsoRecord::QRG));
     QString out;
-    out.reserve(160);
-    appendField(out, u"call", r.Indicatif.trimmed());
-    appendField(out, u"name", r.Prenom.trimmed());
+    out.reserve(200);
+    appendField(out, QLatin1StringView("call"), field(Poubelle, &QsoRecord::Indicatif));
+    appendField(out, QLatin1StringView("name"), field(Poubelle, &QsoRecord::Prenom));
     if (!loc.isEmpty())
-        appendField(out, u"gridsquare", loc);
-    appendField(out, u"band", adif::exportBandName(r.QRG.trimmed()));
-    appendField(out, u"mode", r.Mode.trimmed());
-    appendField(out, u"qso_date", adifDate(r.Date.trimmed()));
-    appendField(out, u"time_on", time.left(2) + time.right(2));
-    appendField(out, u"rst_rcvd", r.RstR.trimmed());
-    appendField(out, u"rst_sent", r.RstE.trimmed());
-    appendField(out, u"comment", r.QTH.trimmed());
-    out += QStringLiteral("<eor>");
+        appendField(out, QLatin1StringView("gridsquare"), loc);
+    appendField(out, QLatin1StringView("band"), band);
+    appendField(out, QLatin1StringView("mode"), field(Poubelle, &QsoRecord::Mode));
+    appendDate(out, field(Poubelle, &QsoRecord::Date));
+    const QStringView hours = time.left(2);
+    const QStringView minutes = time.size() >= 2 ? time.right(2) : time;
+    appendTag(out, QLatin1StringView("time_on"), hours.size() + minutes.size());
+    out += hours;
+    out += minutes;
+    appendField(out, QLatin1StringView("rst_rcvd"), field(Poubelle, &QsoRecord::RstR));
+    appendField(out, QLatin1StringView("rst_sent"), field(Poubelle, &QsoRecord::RstE));
+    appendField(out, QLatin1StringView("comment"), field(Poubelle, &QsoRecord::QTH));
+    out += QLatin1StringView("<eor>");
     return out;
 }
 

@@ -36,13 +36,14 @@ public:
     QStringList messages() const;
 
 private:
-    QString band(const Record &record) const;
+    QString band(const Record &record);
 
     enum Missing { Call, Date, Time, Band, MissingKinds };
     ImportStation m_station;
     QString m_power; // whole watts, as written in the line
     int m_written = 0;
     std::array<int, MissingKinds> m_missing{};
+    QString m_call, m_locator, m_scratch; // buffers reused from one record to the next
 };
 
 } // namespace pendrel::adif

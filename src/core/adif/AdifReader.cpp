@@ -24,20 +24,56 @@ bool hasAnyValue(const Record &record)
 // How often, in tokens, the progress callback is asked.
 constexpr int ProgressEvery = 4096;
 
+// Field names are made of letters, digits and "_", for which setting bit 5
+// folds the case and nothing else.
+bool sameName(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if ((a[i] | 0x20) != (b[i] | 0x20))
+            return false;
+    return true;
+}
+
 } // namespace
 
 QByteArrayView Record::raw(QByteArrayView name) const
 {
     for (const Field &f : fields)
-        if (f.name.size() == name.size() && f.name.compare(name, Qt::CaseInsensitive) == 0
-            && !isBlankValue(f.value))
+        if (sameName(f.name, name) && !isBlankValue(f.value))
             return f.value;
     return {};
 }
 
 QString Record::text(QByteArrayView name, bool upper) const
 {
-    return logSafeText(decode(raw(name), encoding), upper).trimmed();
+    QString out;
+    text(name, upper, out);
+    return out;
+}
+
+void Record::text(QByteArrayView name, bool upper, QString &into) const
+{
+    const QByteArrayView value = raw(name).trimmed();
+    // Most values are plain ASCII: one pass, into the buffer already there.
+    into.resize(value.size());
+    QChar *dst = into.data();
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        char c = value[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            into = logSafeText(decode(value, encoding), upper).trimmed();
+            return;
+        }
+        if (c < 0x20 || c == 0x7F)
+            c = ' ';
+        else if (upper && c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+        dst[i] = QLatin1Char(c);
+    }
+    // A control character at either end has become a blank.
+    if (!into.isEmpty() && (into.front() == u' ' || into.back() == u' '))
+        into = into.trimmed();
 }
 
 ReadSummary readRecords(QByteArrayView bytes, const RecordSink &sink, const Progress &progress)

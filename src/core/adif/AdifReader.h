@@ -24,6 +24,8 @@ public:
     QByteArrayView raw(QByteArrayView name) const;
     // That value decoded, trimmed and made fit for a log file (see logSafeText).
     QString text(QByteArrayView name, bool upper = false) const;
+    // The same, written into `into` (whose buffer is reused: no allocation per field).
+    void text(QByteArrayView name, bool upper, QString &into) const;
     bool hasValue(QByteArrayView name) const { return !raw(name).isEmpty(); }
 };
 

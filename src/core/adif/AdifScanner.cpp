@@ -23,18 +23,20 @@ bool sameName(QByteArrayView a, const char *b)
 
 } // namespace
 
-struct Scanner::Tag {
-    enum class Kind { Field, EndOfHeader, EndOfRecord } kind = Kind::Field;
-    QByteArrayView name;
-    bool hasLength = false;
-    qsizetype length = 0;
-    qsizetype end = 0; // just after ">"
-};
-
 Scanner::Scanner(QByteArrayView bytes, bool utf8) : m_bytes(bytes), m_utf8(utf8) {}
 
-// "<" name [":" digits [":" type]] ">", the name of letters, digits and "_".
 bool Scanner::readTag(qsizetype at, Tag &tag) const
+{
+    if (at != m_cachedAt) {
+        m_cachedOk = parseTag(at, m_cached);
+        m_cachedAt = at;
+    }
+    tag = m_cached;
+    return m_cachedOk;
+}
+
+// "<" name [":" digits [":" type]] ">", the name of letters, digits and "_".
+bool Scanner::parseTag(qsizetype at, Tag &tag) const
 {
     const qsizetype size = m_bytes.size();
     qsizetype i = at + 1;

@@ -28,7 +28,14 @@ public:
     qsizetype position() const { return m_pos; }
 
 private:
-    struct Tag;
+    struct Tag {
+        enum class Kind { Field, EndOfHeader, EndOfRecord } kind = Kind::Field;
+        QByteArrayView name;
+        bool hasLength = false;
+        qsizetype length = 0;
+        qsizetype end = 0; // just after ">"
+    };
+    bool parseTag(qsizetype at, Tag &tag) const;
     bool readTag(qsizetype at, Tag &tag) const;
     bool tagStartsAt(qsizetype at, bool withoutLength) const;
     qsizetype nextTagStart(qsizetype from, bool withoutLength) const;
@@ -41,6 +48,11 @@ private:
     qsizetype m_pos = 0;
     QByteArrayView m_name;
     QByteArrayView m_value;
+    // The last tag parsed: the one that ends a value is parsed while looking
+    // for that end, and is the next one read.
+    mutable qsizetype m_cachedAt = -1;
+    mutable bool m_cachedOk = false;
+    mutable Tag m_cached;
 };
 
 } // namespace pendrel::adif

@@ -13,5 +13,7 @@ bool canEncode(QChar c);
 qsizetype firstUnencodable(QStringView text);
 // Characters outside the code page become `replacement` (must itself encode).
 QByteArray encode(QStringView text, char replacement = '?');
+// The same, appended to `out`.
+void appendEncoded(QByteArray &out, QStringView text, char replacement = '?');
 
 } // namespace pendrel::cp1252

@@ -1,5 +1,6 @@
 #include "core/storage/QsoRecord.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pendrel {
@@ -42,14 +43,11 @@ QString fieldAt(QStringView line, int start, int width)
     return out;
 }
 
-void appendPadded(QString &out, const QString &value, int width)
+void appendPadded(QString &out, QStringView value, int width)
 {
-    if (value.size() >= width) {
-        out.append(QStringView(value).left(width));
-    } else {
-        out.append(value);
-        out.append(QString(width - value.size(), u' '));
-    }
+    const qsizetype kept = std::min<qsizetype>(value.size(), width);
+    out.append(value.left(kept));
+    out.resize(out.size() + width - kept, u' ');
 }
 
 } // namespace
@@ -76,9 +74,30 @@ QString QsoRecord::recordLine() const
     out.reserve(RecordLineLength);
     for (const Column &c : kColumns) {
         appendPadded(out, this->*c.field, c.width);
-        out.append(QString(c.separator, u' '));
+        out.resize(out.size() + c.separator, u' ');
     }
     return out;
+}
+
+QStringView QsoRecord::recordField(QStringView line, QString QsoRecord::*field)
+{
+    for (const Column &c : kColumns)
+        if (c.field == field)
+            return line.size() > c.recordStart ? line.mid(c.recordStart, c.width) : QStringView();
+    return {};
+}
+
+void QsoRecord::writeField(QString &recordLine, QString QsoRecord::*field, QStringView value)
+{
+    for (const Column &c : kColumns) {
+        if (c.field != field)
+            continue;
+        QChar *dst = recordLine.data() + c.recordStart;
+        const qsizetype kept = std::min<qsizetype>(value.size(), c.width);
+        std::copy_n(value.data(), kept, dst);
+        std::fill_n(dst + kept, c.width - kept, u' ');
+        return;
+    }
 }
 
 QString listNumberField(int n)
@@ -93,7 +112,7 @@ QString QsoRecord::listLine(int n) const
     out.append(listNumberField(n));
     int pos = 5;
     for (const Column &c : kColumns) {
-        out.append(QString(c.listStart - pos, u' '));
+        out.resize(out.size() + c.listStart - pos, u' ');
         appendPadded(out, this->*c.field, c.width);
         pos = c.listStart + c.width;
     }
