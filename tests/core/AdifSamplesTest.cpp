@@ -8,7 +8,6 @@
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace pendrel;
@@ -151,21 +150,4 @@ TEST(AdifSamples, FileWithoutTimeOnIsRefused)
     ASSERT_EQ(r.messages.size(), 1);
     EXPECT_TRUE(r.messages[0].contains("TIME_ON"));
     EXPECT_EQ(folder.read("F0ABC_QRP.log"), "kept\r\n");
-}
-
-// Every file, read on its own: same count of records as of <EOR> tags, and
-// never a record made of the header.
-TEST(AdifSamples, ReaderCountsEveryFile)
-{
-    const QStringList files = QDir(qEnvironmentVariable("PENDREL_SOURCE_DIR") + "/tests/data/adif-samples")
-                                  .entryList({"*.adi"}, QDir::Files);
-    ASSERT_EQ(files.size(), 19);
-    for (const QString &file : files) {
-        SCOPED_TRACE(file.toStdString());
-        const QByteArray bytes = sampleBytes(file);
-        const QList<FieldMap> records = readAll(bytes);
-        EXPECT_EQ(records.size(), eorCount(bytes));
-        for (const FieldMap &r : records)
-            EXPECT_FALSE(r.contains("PROGRAMVERSION") && !r.contains("CALL"));
-    }
 }
