@@ -73,8 +73,10 @@ const Band *bandAt(double mhz)
 QString exportBandName(QStringView logBand)
 {
     for (const Band &b : kBands)
-        if (logBand == QStringView(b.log))
-            return QString::fromUtf16(b.adif);
+        if (logBand == QStringView(b.log)) {
+            const QStringView name(b.adif);
+            return QString::fromRawData(reinterpret_cast<const QChar *>(name.data()), name.size());
+        }
     return {};
 }
 
