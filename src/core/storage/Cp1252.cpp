@@ -75,13 +75,21 @@ QString toUpper(QStringView text)
 
 QByteArray encode(QStringView text, char replacement)
 {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char *dst = out.data();
+    QByteArray out;
+    appendEncoded(out, text, replacement);
+    return out;
+}
+
+void appendEncoded(QByteArray &out, QStringView text, char replacement)
+{
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    char *dst = out.data() + at;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = byteFor(text[i].unicode());
+        const char16_t u = text[i].unicode();
+        const int b = u < 0x80 ? u : byteFor(u);
         dst[i] = b < 0 ? replacement : static_cast<char>(b);
     }
-    return out;
 }
 
 } // namespace pendrel::cp1252

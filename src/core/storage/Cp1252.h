@@ -18,5 +18,7 @@ qsizetype firstUnencodable(QStringView text);
 QString toUpper(QStringView text);
 // Characters outside the code page become `replacement` (must itself encode).
 QByteArray encode(QStringView text, char replacement = '?');
+// The same, appended to `out`.
+void appendEncoded(QByteArray &out, QStringView text, char replacement = '?');
 
 } // namespace pendrel::cp1252

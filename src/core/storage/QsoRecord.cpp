@@ -79,6 +79,27 @@ QsoRecord QsoRecord::fromRecordLine(QStringView line)
     return r;
 }
 
+QStringView QsoRecord::recordField(QStringView line, QString QsoRecord::*field)
+{
+    for (const Column &c : kColumns)
+        if (c.field == field)
+            return pendrel::recordField(line, c.record);
+    return {};
+}
+
+void QsoRecord::writeField(QString &recordLine, QString QsoRecord::*field, QStringView value)
+{
+    for (const Column &c : kColumns) {
+        if (c.field != field)
+            continue;
+        QChar *dst = recordLine.data() + c.record.start;
+        const qsizetype kept = std::min<qsizetype>(value.size(), c.record.width);
+        std::copy_n(value.data(), kept, dst);
+        std::fill_n(dst + kept, c.record.width - kept, u' ');
+        return;
+    }
+}
+
 QsoRecord QsoRecord::fromListLine(QStringView line)
 {
     QsoRecord r;

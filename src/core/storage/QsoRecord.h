@@ -40,6 +40,12 @@ struct QsoRecord {
     // Reads the fields at the record-line columns. A field that a short line
     // lacks (wholly or in part) is read as blanks of its width.
     static QsoRecord fromRecordLine(QStringView line);
+    // The text of one field of a record line, blanks included, without copying
+    // (shorter, or empty, when the line is short).
+    static QStringView recordField(QStringView line, QString QsoRecord::*field);
+    // Writes `value` into its column of `recordLine` (at least RecordLineLength
+    // long), left-aligned, cut to the width and padded with blanks.
+    static void writeField(QString &recordLine, QString QsoRecord::*field, QStringView value);
     // Reads the fields at the log-list-line columns (the same widths).
     static QsoRecord fromListLine(QStringView line);
 

@@ -60,7 +60,7 @@ QByteArray encodeLines(const QStringList &lines)
         size += l.size() + 2;
     out.reserve(size);
     for (const QString &l : lines) {
-        out.append(cp1252::encode(l));
+        cp1252::appendEncoded(out, l);
         out.append("\r\n", 2);
     }
     return out;

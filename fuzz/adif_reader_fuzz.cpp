@@ -1,0 +1,49 @@
+// libFuzzer target: any bytes through the ADIF reader and the import's line
+// builder. Built and run by scripts/fuzz, outside the normal build.
+#include "core/adif/AdifQsoLine.h"
+#include "core/adif/AdifReader.h"
+#include "core/storage/QsoRecord.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+using namespace pendrel;
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    adif::QsoLineBuilder builder({size % 2 ? StationKind::Portable : StationKind::Fixed, QStringLiteral("JN18GU"),
+                                  QStringLiteral("5"), int(size % 12) + 1});
+    qint64 lastDone = 0;
+    adif::readRecords(
+        bytes,
+        [&](const adif::Record &record) {
+            for (const adif::Field &f : record.fields) {
+                // Every view lies inside the input.
+                check(f.name.data() >= bytes.data() && f.name.data() + f.name.size() <= bytes.data() + bytes.size());
+                check(f.value.data() >= bytes.data() && f.value.data() + f.value.size() <= bytes.data() + bytes.size());
+                check(!f.name.isEmpty());
+                (void)record.text(f.name, true);
+            }
+            const QString line = builder.line(record);
+            check(line.size() == QsoRecord::RecordLineLength);
+            return true;
+        },
+        [&](qint64 done, qint64 total) {
+            check(done >= lastDone && done <= total && total == qint64(size));
+            lastDone = done;
+            return true;
+        });
+    (void)builder.messages();
+    return 0;
+}

@@ -1,0 +1,57 @@
+#include "cli/Commands.h"
+
+#include "core/adif/AdifExport.h"
+#include "core/adif/AdifImport.h"
+#include "core/adif/AdifSettings.h"
+#include "platform/qt/QtPlatform.h"
+
+#include <QDate>
+
+namespace pendrel::cli {
+namespace {
+
+// Writes <CALL>_QRP.adi from the fixed station's log, as the menu does.
+int runExport(const QStringList &args, Io &io)
+{
+    LogOptions options;
+    if (const int code = parseLogOptions(args, io, options); code != ExitOk)
+        return code;
+    if (!options.rest.isEmpty() || options.kind != StationKind::Fixed)
+        return usageError(io, QStringLiteral("export n'exporte que le log de la station fixe."));
+    const adif::ExportResult result = adif::exportFixedLog(options.folder, options.callsign);
+    (result.ok ? io.out : io.err) << result.message << '\n';
+    return result.ok ? ExitOk : ExitFailure;
+}
+
+// Imports FILE into the log of that station kind as the menu does after "Oui",
+// with the own locator and power stored for that kind.
+int runImport(const QStringList &args, Io &io)
+{
+    LogOptions options;
+    if (const int code = parseLogOptions(args, io, options); code != ExitOk)
+        return code;
+    if (options.rest.size() != 1)
+        return usageError(io, QStringLiteral("import demande un fichier ADIF."));
+    QtSettingsStore settings;
+    const adif::ImportRequest request = adif::requestFromSettings(
+        settings, options.folder, options.callsign, options.kind, QDate::currentDate(), options.rest.first());
+    const adif::ImportResult result = adif::importFile(request);
+    for (const QString &message : result.messages)
+        io.err << message << '\n';
+    if (!result.ok)
+        return ExitFailure;
+    io.out << QStringLiteral("%1 QSO importés dans %2\n")
+                  .arg(result.importedLines.size())
+                  .arg(LogStore::logFileName(options.callsign, options.kind));
+    return ExitOk;
+}
+
+const CommandRegistration exportRegistration({QStringLiteral("export"), QStringLiteral("[--call INDICATIF]"),
+                                              QStringLiteral("exporte le log de la station fixe au format ADIF"),
+                                              &runExport});
+const CommandRegistration importRegistration({QStringLiteral("import"),
+                                              QStringLiteral("FICHIER.adi ") + LogOptionsUsage,
+                                              QStringLiteral("importe un fichier ADIF dans le log"), &runImport});
+
+} // namespace
+} // namespace pendrel::cli

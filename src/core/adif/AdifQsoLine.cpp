@@ -1,0 +1,168 @@
+#include "core/adif/AdifQsoLine.h"
+
+#include "core/adif/AdifBands.h"
+#include "core/entry/Scoring.h"
+#include "core/geo/Qrb.h"
+#include "core/storage/NumericValue.h"
+#include "core/storage/QsoRecord.h"
+
+#include <QDate>
+#include <QTime>
+#include <cmath>
+
+namespace pendrel::adif {
+namespace {
+
+bool allDigits(QByteArrayView s)
+{
+    for (char c : s)
+        if (c < '0' || c > '9')
+            return false;
+    return !s.isEmpty();
+}
+
+int number(QByteArrayView s)
+{
+    int n = 0;
+    for (char c : s)
+        n = n * 10 + (c - '0');
+    return n;
+}
+
+// "YYYYMMDD" -> "DD/MM/YY" in `out`; false unless eight digits of a real date.
+bool toLogDate(QByteArrayView qsoDate, char16_t (&out)[8])
+{
+    const QByteArrayView d = qsoDate.trimmed();
+    if (d.size() != 8 || !allDigits(d) || !QDate(number(d.first(4)), number(d.sliced(4, 2)), number(d.sliced(6, 2))).isValid())
+        return false;
+    const char picks[8] = {d[6], d[7], '/', d[4], d[5], '/', d[2], d[3]};
+    std::copy_n(picks, 8, out);
+    return true;
+}
+
+// "HHMM[SS]" -> "HH:MM" in `out`; false unless it starts with a real time.
+bool toLogTime(QByteArrayView timeOn, char16_t (&out)[5])
+{
+    const QByteArrayView t = timeOn.trimmed();
+    if (t.size() < 4 || !allDigits(t) || !QTime(number(t.first(2)), number(t.sliced(2, 2))).isValid())
+        return false;
+    const char picks[5] = {t[0], t[1], ':', t[2], t[3]};
+    std::copy_n(picks, 5, out);
+    return true;
+}
+
+// The texts the operator is shown for a replaced value.
+const char16_t *const kMessages[] = {
+    u"Indicatif absent, remplacé par FXXXX",
+    u"Date absente, remplacée par 01/01/2000",
+    u"Heure absente, remplacée par 00:00",
+    u"Bande absente, remplacée par 1.8 Mhz",
+};
+
+} // namespace
+
+QString logDate(QByteArrayView qsoDate)
+{
+    char16_t out[8];
+    return toLogDate(qsoDate, out) ? QString::fromUtf16(out, 8) : QString();
+}
+
+QString logTime(QByteArrayView timeOn)
+{
+    char16_t out[5];
+    return toLogTime(timeOn, out) ? QString::fromUtf16(out, 5) : QString();
+}
+
+QsoLineBuilder::QsoLineBuilder(ImportStation station) : m_station(std::move(station))
+{
+    m_power = QString::number(static_cast<long long>(std::floor(numericValue(m_station.power))));
+}
+
+QString QsoLineBuilder::band(const Record &record)
+{
+    // FREQ says more than BAND when both are given; BAND stands in for a FREQ that fits no band.
+    if (record.hasValue("FREQ")) {
+        record.text("FREQ", false, m_scratch);
+        const QString b = bandFromFrequency(m_scratch);
+        if (!b.isEmpty())
+            return b;
+    }
+    record.text("BAND", true, m_scratch);
+    return bandFromName(m_scratch);
+}
+
+// Each value goes straight into its column of a blank line.
+QString QsoLineBuilder::line(const Record &record)
+{
+    ++m_written;
+    QString line(QsoRecord::RecordLineLength, u' ');
+    auto put = [&line](QString QsoRecord::*field, QStringView value) { QsoRecord::writeField(line, field, value); };
+    auto putText = [&](QString QsoRecord::*field, const char *name, QStringView replacement = {}) {
+        record.text(name, true, m_scratch);
+        put(field, m_scratch.isEmpty() ? replacement : QStringView(m_scratch));
+    };
+
+    record.text("CALL", true, m_call);
+    if (m_call.isEmpty()) {
+        ++m_missing[Call];
+        m_call = QStringLiteral("FXXXX");
+    }
+    m_call.truncate(12);
+    put(&QsoRecord::Indicatif, m_call);
+    putText(&QsoRecord::Prenom, "NAME");
+    record.text("GRIDSQUARE", true, m_locator);
+    m_locator.truncate(6);
+    put(&QsoRecord::Loc, m_locator);
+
+    char16_t date[8];
+    if (!toLogDate(record.raw("QSO_DATE"), date)) {
+        ++m_missing[Date];
+        std::copy_n(u"01/01/00", 8, date);
+    }
+    put(&QsoRecord::Date, QStringView(date, 8));
+    char16_t time[5];
+    if (!toLogTime(record.raw("TIME_ON"), time)) {
+        ++m_missing[Time];
+        std::copy_n(u"00:00", 5, time);
+    }
+    put(&QsoRecord::QTR, QStringView(time, 5));
+
+    putText(&QsoRecord::Mode, "MODE", u"XXX");
+    QString qrg = band(record);
+    if (qrg.isEmpty()) {
+        ++m_missing[Band];
+        qrg = QStringLiteral("1.8 Mhz");
+    }
+    put(&QsoRecord::QRG, qrg);
+    putText(&QsoRecord::RstR, "RST_RCVD", u"XX");
+    putText(&QsoRecord::RstE, "RST_SENT", u"XX");
+    record.text("QTH", true, m_scratch);
+    put(&QsoRecord::QTH, QStringView(m_scratch).left(20));
+
+    // No QRB for a locator of fewer than six characters: the column then reads 0.
+    QString qrb = m_locator.size() < 6 ? QString() : QrbText(m_station.ownLocator, m_locator);
+    if (qrb.isEmpty())
+        qrb = QStringLiteral("0");
+    put(&QsoRecord::QRB, qrb);
+    put(&QsoRecord::MyLoc, m_station.ownLocator);
+    put(&QsoRecord::Pwr, m_power);
+    put(&QsoRecord::KmW, KmPerWatt(qrb, m_power));
+    put(&QsoRecord::Pts, QsoPoints(m_station.kind, m_call));
+    put(&QsoRecord::Bonus, OutingBonus(m_station.kind, m_written, m_station.currentMonth));
+    return line;
+}
+
+QStringList QsoLineBuilder::messages() const
+{
+    QStringList out;
+    for (int kind = 0; kind < MissingKinds; ++kind) {
+        const int n = m_missing[kind];
+        if (n == 0)
+            continue;
+        out.append(QString::fromUtf16(kMessages[kind])
+                   + (n == 1 ? QStringLiteral(" (1 QSO concerné)") : QStringLiteral(" (%1 QSO concernés)").arg(n)));
+    }
+    return out;
+}
+
+} // namespace pendrel::adif

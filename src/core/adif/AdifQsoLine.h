@@ -1,0 +1,49 @@
+#pragma once
+#include "core/adif/AdifReader.h"
+#include "core/storage/LogStore.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace pendrel::adif {
+
+// The own station as an import sees it: the kind selected, its locator and power.
+struct ImportStation {
+    StationKind kind = StationKind::Fixed;
+    QString ownLocator;
+    QString power;
+    int currentMonth = 1; // of the computer's local date: the outing bonus depends on it
+};
+
+// A QSO_DATE as the log writes it ("20080125" -> "25/01/08"); empty unless it
+// is eight digits forming a real date.
+QString logDate(QByteArrayView qsoDate);
+// A TIME_ON as the log writes it ("1435" or "143512" -> "14:35"); empty unless
+// it starts with four digits forming a real time.
+QString logTime(QByteArrayView timeOn);
+
+// Turns the records of one import into record lines, in order: replacement
+// values for what a record lacks, QRB from the locators, points, the bonus of
+// the import's fifth QSO, km/W. Counts each kind of replacement.
+class QsoLineBuilder {
+public:
+    explicit QsoLineBuilder(ImportStation station);
+
+    QString line(const Record &record);
+    int written() const { return m_written; }
+    // One message per kind of replacement made, saying how many QSOs it concerned.
+    QStringList messages() const;
+
+private:
+    QString band(const Record &record);
+
+    enum Missing { Call, Date, Time, Band, MissingKinds };
+    ImportStation m_station;
+    QString m_power; // whole watts, as written in the line
+    int m_written = 0;
+    std::array<int, MissingKinds> m_missing{};
+    QString m_call, m_locator, m_scratch; // buffers reused from one record to the next
+};
+
+} // namespace pendrel::adif

@@ -1,0 +1,51 @@
+#pragma once
+#include "core/adif/AdifText.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QVarLengthArray>
+#include <functional>
+
+namespace pendrel::adif {
+
+struct Field {
+    QByteArrayView name;  // as written, any case
+    QByteArrayView value; // the bytes of the value
+};
+
+// One ADIF record as read: its fields in file order, still as bytes, so that
+// only the fields a caller asks for are ever decoded.
+class Record {
+public:
+    Encoding encoding = Encoding::Utf8;
+    QVarLengthArray<Field, 48> fields;
+
+    // The first value of `name` (any case) that is not blank; empty when none.
+    QByteArrayView raw(QByteArrayView name) const;
+    // That value decoded, trimmed and made fit for a log file (see logSafeText).
+    QString text(QByteArrayView name, bool upper = false) const;
+    // The same, written into `into` (whose buffer is reused: no allocation per field).
+    void text(QByteArrayView name, bool upper, QString &into) const;
+    bool hasValue(QByteArrayView name) const { return !raw(name).isEmpty(); }
+};
+
+// Progress of a read: bytes done out of the total. Returning false cancels.
+using Progress = std::function<bool(qint64 done, qint64 total)>;
+// Receives each record; returning false stops the read there.
+using RecordSink = std::function<bool(const Record &)>;
+
+struct ReadSummary {
+    qsizetype records = 0;
+    bool cancelled = false; // by the progress callback
+    bool stopped = false;   // by the sink
+    Encoding encoding = Encoding::Utf8;
+};
+
+// Reads every record of an ADIF file held in `bytes`.
+// Fields before the first <EOH> form the header; a file without <EOH> (no
+// header at all, or one that starts with "<") has its records from the start.
+// A last record without <EOR> counts when one of its values is not blank; a
+// record is never read from what a banner or a trailing note holds.
+ReadSummary readRecords(QByteArrayView bytes, const RecordSink &sink, const Progress &progress = {});
+
+} // namespace pendrel::adif

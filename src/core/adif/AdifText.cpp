@@ -1,0 +1,84 @@
+#include "core/adif/AdifText.h"
+
+#include "core/storage/Cp1252.h"
+
+namespace pendrel::adif {
+
+qsizetype byteOrderMarkLength(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+}
+
+Encoding detectEncoding(QByteArrayView bytes)
+{
+    return bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
+QString decode(QByteArrayView bytes, Encoding encoding)
+{
+    return encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : cp1252::decode(bytes);
+}
+
+namespace {
+
+// Letters that have no decomposition but an obvious plain form.
+QChar plainLetter(char32_t c)
+{
+    switch (c) {
+    case 0x0141: return u'L'; // Ł
+    case 0x0142: return u'l';
+    case 0x0110: return u'D'; // Đ
+    case 0x0111: return u'd';
+    case 0x0126: return u'H'; // Ħ
+    case 0x0127: return u'h';
+    case 0x0131: return u'i'; // ı
+    case 0x0166: return u'T'; // Ŧ
+    case 0x0167: return u't';
+    default: return QChar();
+    }
+}
+
+// The letter under the accents of `c` (NFKD), when the code page holds it.
+QChar folded(char32_t c)
+{
+    if (const QChar p = plainLetter(c); !p.isNull())
+        return p;
+    const QString parts = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_KD);
+    if (!parts.isEmpty() && !parts[0].isSurrogate() && parts[0].isLetterOrNumber() && cp1252::canEncode(parts[0]))
+        return parts[0];
+    return u'?';
+}
+
+QChar safeChar(char32_t c, bool upper)
+{
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0))
+        return u' ';
+    if (c < 0x10000) {
+        const QChar plain(static_cast<char16_t>(c));
+        if (cp1252::canEncode(plain)) {
+            const QChar up = upper ? plain.toUpper() : plain;
+            return cp1252::canEncode(up) ? up : plain;
+        }
+    }
+    const QChar f = folded(c);
+    return upper ? (cp1252::canEncode(f.toUpper()) ? f.toUpper() : f) : f;
+}
+
+} // namespace
+
+QString logSafeText(QStringView text, bool upper)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        out.append(safeChar(c, upper));
+    }
+    return out;
+}
+
+} // namespace pendrel::adif

@@ -1,0 +1,23 @@
+#pragma once
+#include <QByteArrayView>
+#include <QString>
+
+namespace pendrel::adif {
+
+// How the bytes of one ADIF file are read as text: UTF-8 when the whole file
+// is valid UTF-8, windows-1252 otherwise (what older loggers write).
+enum class Encoding { Utf8, Windows1252 };
+
+Encoding detectEncoding(QByteArrayView bytes);
+// Length of a UTF-8 byte-order mark at the start of `bytes` (0 or 3).
+qsizetype byteOrderMarkLength(QByteArrayView bytes);
+
+QString decode(QByteArrayView bytes, Encoding encoding);
+
+// `text` made fit for a log file, one character for one character so that no
+// column moves: control characters become blanks; a character windows-1252
+// cannot hold becomes its unaccented letter when it has one (Ł -> L), else "?".
+// With `upper`, letters are also put in upper case where windows-1252 has it.
+QString logSafeText(QStringView text, bool upper);
+
+} // namespace pendrel::adif

@@ -1,0 +1,364 @@
+#include "core/adif/AdifExport.h"
+#include "core/adif/AdifImport.h"
+#include "core/adif/AdifSettings.h"
+#include "platform/fake/FakePlatform.h"
+#include "core/storage/Bands.h"
+#include "core/storage/Cp1252.h"
+#include "core/storage/QsoRecord.h"
+
+#include "support/FailingWriter.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace pendrel;
+using namespace pendrel::test;
+
+namespace {
+
+// A data folder holding the log of F0ABC for one station kind, and an ADIF file to import.
+struct Import {
+    TempFolder folder;
+    adif::ImportRequest request;
+
+    explicit Import(StationKind kind = StationKind::Fixed, QDate today = QDate(2026, 3, 15))
+    {
+        request.dataFolder = folder.dir();
+        request.callsign = "F0ABC";
+        request.kind = kind;
+        request.ownLocator = "JN18GU";
+        request.power = "5";
+        request.outingQsoCount = 3;
+        request.today = today;
+        request.adifPath = folder.path("in.adi");
+        setLog({});
+    }
+    QString logName() const { return LogStore::logFileName("F0ABC", request.kind); }
+    void setLog(const QStringList &lines) { folder.write(logName(), encodeLines(lines)); }
+    QStringList logLines() const { return splitLines(cp1252::decode(folder.read(logName()))); }
+    adif::ImportResult run(const QByteArray &adif, const adif::Progress &progress = {},
+                           FileWriter &writer = FileWriter::standard())
+    {
+        folder.write("in.adi", adif);
+        return adif::importFile(request, progress, writer);
+    }
+};
+
+QString logLine(const QString &call, const QString &date, const QString &time)
+{
+    QsoRecord r;
+    r.Indicatif = call; r.Date = date; r.QTR = time; r.Mode = "CW"; r.QRG = "14 Mhz"; r.RstR = "599";
+    r.RstE = "599"; r.QRB = "100"; r.MyLoc = "JN18GU"; r.Pwr = "5"; r.KmW = "20"; r.Pts = "1";
+    return r.recordLine();
+}
+
+QByteArray qso(const QByteArray &call, const QByteArray &date = "20080125", const QByteArray &time = "1435",
+               const QByteArray &more = "<BAND:3>20m")
+{
+    QByteArray out;
+    if (!call.isEmpty())
+        out += "<CALL:" + QByteArray::number(call.size()) + ">" + call;
+    if (!date.isEmpty())
+        out += "<QSO_DATE:" + QByteArray::number(date.size()) + ">" + date;
+    if (!time.isEmpty())
+        out += "<TIME_ON:" + QByteArray::number(time.size()) + ">" + time;
+    return out + more + "<EOR>\n";
+}
+
+} // namespace
+
+TEST(AdifImport, QuestionAndChooserTexts)
+{
+    EXPECT_EQ(adif::importQuestion("JN18GU", "5"),
+              u"ATTENTION, JN18GU et 5W vont etre utilisés pour les QSO importés, continuer ?"_qs);
+    EXPECT_EQ(adif::noFileChosenMessage(), "selectionnez un fichier ou quitter");
+    EXPECT_EQ(adif::importFileFilter(), ".adi (adi) (*.adi)");
+}
+
+TEST(AdifImport, FullRecordAndEveryReplacementValue)
+{
+    Import imp;
+    const adif::ImportResult r = imp.run(
+        "<adif_ver:5>3.1.0<eoh>\n"
+        "<call:5>f1aaa<name:4>jean<gridsquare:6>jn03tj<qso_date:8>20080125<time_on:6>143512<mode:2>cw"
+        "<band:3>40m<rst_rcvd:3>599<rst_sent:3>579<qth:8>toulouse<comment:5>hello<eor>\n"
+        "<qso_date:7>2008012<band:3>60m<eor>\n"
+        "<qso_date:8>20080230<time_on:4>2460<freq:5>5.357<eor>\n"
+        "<call:5>F1BBB<time_on:3>143<eor>\n");
+    ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
+    ASSERT_EQ(r.importedLines.size(), 4);
+    EXPECT_EQ(r.importedLines[0],
+              "F1AAA             JEAN           JN03TJ 25/01/08 14:35 CW  7.0 Mhz 599 579 TOULOUSE                       "
+              "612   JN18GU  5   122    1    ");
+    QsoRecord replaced;
+    replaced.Indicatif = "FXXXX"; replaced.Date = "01/01/00"; replaced.QTR = "00:00"; replaced.Mode = "XXX";
+    replaced.QRG = "1.8 Mhz"; replaced.RstR = "XX"; replaced.RstE = "XX"; replaced.QRB = "0";
+    replaced.MyLoc = "JN18GU"; replaced.Pwr = "5"; replaced.KmW = "0"; replaced.Pts = "1";
+    EXPECT_EQ(r.importedLines[1], replaced.recordLine());
+    EXPECT_EQ(r.messages, QStringList({u"Indicatif absent, remplacé par FXXXX (2 QSO concernés)"_qs,
+                                       u"Date absente, remplacée par 01/01/2000 (3 QSO concernés)"_qs,
+                                       u"Heure absente, remplacée par 00:00 (3 QSO concernés)"_qs,
+                                       u"Bande absente, remplacée par 1.8 Mhz (3 QSO concernés)"_qs}));
+    EXPECT_EQ(imp.logLines(), r.importedLines);
+    EXPECT_EQ(r.outingQsoCount, 3);
+}
+
+TEST(AdifImport, FieldRules)
+{
+    const struct {
+        const char *what;
+        QByteArray fields;
+        int column, width; // 0-based column of the record line
+        QString expected;
+    } cases[] = {
+        {"FREQ wins over BAND", "<FREQ:5>7.030<BAND:3>20M", 59, 7, "7.0 Mhz"},
+        {"FREQ without a point", "<FREQ:3>144", 59, 7, "144 Mhz"},
+        {"FREQ in kHz", "<FREQ:5>14200", 59, 7, "14 Mhz "},
+        {"FREQ in Hz", "<FREQ:7>7038276", 59, 7, "7.0 Mhz"},
+        {"FREQ of 1.838 MHz", "<FREQ:5>1.838", 59, 7, "1.8 Mhz"},
+        {"FREQ of 23 cm", "<FREQ:8>1296.200", 59, 7, "1.3Ghz "},
+        {"FREQ fitting no band, BAND stands in", "<FREQ:3>abc<BAND:3>15m", 59, 7, "21 Mhz "},
+        {"BAND in lower case", "<band:4>70cm", 59, 7, "432 Mhz"},
+        {"four-character locator: QRB 0", "<GRIDSQUARE:4>JN18", 106, 23, "0     JN18GU  5   0    "},
+        {"own locator in lower case: QRB 0", "<GRIDSQUARE:6>jn18gu", 106, 5, "0    "},
+        {"eight-character locator is cut", "<GRIDSQUARE:8>JN03TJ49", 33, 6, "JN03TJ"},
+        {"long callsign is cut to 12", "<CALL:14>F0ABCDEFGHIJKL", 0, 12, "F0ABCDEFGHIJ"},
+        {"/P callsign: 4 points", "<CALL:7>F1ZZZ/P", 131, 1, "4"},
+        {"mode cut to its column", "<MODE:4>RTTY", 55, 5, "RTT 1"},
+        {"QTH cut to 20", "<QTH:26>abcdefghijklmnopqrstuvwxyz", 75, 31, "ABCDEFGHIJKLMNOPQRST           "},
+        {"first name cut to 14", "<NAME:17>Jean-Christophe X", 18, 15, "JEAN-CHRISTOPH "},
+        {"accents kept, other letters plain", "<NAME:16>Ren\xC3\xA9 \xC5\x81uk \xD0\x96", 18, 8, u"RENÉ LUK"_qs},
+        {"report replaced", "<RST_SENT:3>-05", 67, 7, "XX  -05"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Import imp;
+        const QByteArray call = c.fields.contains("<CALL") ? QByteArray() : "F1AAA";
+        const adif::ImportResult r = imp.run(qso(call, "20080125", "1435", c.fields));
+        ASSERT_TRUE(r.ok);
+        ASSERT_EQ(r.importedLines.size(), 1);
+        EXPECT_EQ(r.importedLines[0].size(), QsoRecord::RecordLineLength);
+        EXPECT_EQ(r.importedLines[0].mid(c.column, c.width), c.expected);
+    }
+}
+
+TEST(AdifImport, PowerZeroLeavesTheKmPerWattEmpty)
+{
+    Import imp;
+    imp.request.power = "0";
+    const adif::ImportResult r = imp.run(qso("F1AAA", "20080125", "1435", "<GRIDSQUARE:6>JN03TJ<BAND:3>40m"));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.importedLines[0].mid(106, 23), "612   JN18GU  0        ");
+}
+
+TEST(AdifImport, FifthQsoBonus)
+{
+    const struct {
+        const char *what;
+        StationKind kind;
+        QDate today;
+        QString points, bonus;
+    } cases[] = {
+        {"portable in December", StationKind::Portable, QDate(2026, 12, 7), "4", "15"},
+        {"portable in February", StationKind::Portable, QDate(2027, 2, 28), "4", "15"},
+        {"portable in June", StationKind::Portable, QDate(2026, 6, 1), "4", "10"},
+        {"fixed station", StationKind::Fixed, QDate(2026, 12, 7), "1", "  "},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Import imp(c.kind, c.today);
+        QByteArray file = "<EOH>";
+        for (int i = 0; i < 6; ++i)
+            file += qso("F1AA" + QByteArray::number(i), "20080125", "140" + QByteArray::number(i));
+        const adif::ImportResult r = imp.run(file);
+        ASSERT_TRUE(r.ok);
+        ASSERT_EQ(r.importedLines.size(), 6);
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_EQ(r.importedLines[i].mid(131), c.points + "  " + (i == 4 ? c.bonus : "  ")) << i;
+        }
+        EXPECT_EQ(r.outingQsoCount, 3); // the live outing is not the import's
+    }
+}
+
+TEST(AdifImport, BlockGoesWhereTheFirstRecordBelongs)
+{
+    const QStringList log = {logLine("F1A", "01/01/08", "10:00"), logLine("F1B", "05/01/08", "10:00"),
+                             logLine("F1C", "10/01/08", "10:00")};
+    const struct {
+        const char *what;
+        QByteArray date, time;
+        qsizetype at;
+    } cases[] = {
+        {"between 05/01/08 and 10/01/08", "20080107", "0000", 2},
+        {"after every line", "20080111", "0000", 3},
+        {"before every line", "19991231", "2359", 0},
+        {"same moment: before it", "20080105", "1000", 1},
+        {"a minute later", "20080105", "1001", 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Import imp;
+        imp.setLog(log);
+        const adif::ImportResult r =
+            imp.run("<EOH>" + qso("F9X", c.date, c.time) + qso("F9Y", "20080102", "0000"));
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(r.insertedAt, c.at);
+        QStringList expected = log;
+        expected.insert(c.at, r.importedLines[1]);
+        expected.insert(c.at, r.importedLines[0]);
+        EXPECT_EQ(imp.logLines(), expected);
+    }
+}
+
+TEST(AdifImport, RoundTripThroughTheExport)
+{
+    Import imp;
+    QStringList log;
+    for (int i = 0; i < BandList.size(); ++i) {
+        QsoRecord r = QsoRecord::fromRecordLine(logLine(QStringLiteral("F%1ABC/P").arg(i), "25/01/08", "14:35"));
+        r.QRG = BandList[i];
+        r.Prenom = u"RENÉ"_qs;
+        r.Loc = i % 2 ? "JN03TJ" : "";
+        r.Mode = ModeList[i % 3];
+        r.Date = QStringLiteral("%1/06/99").arg(10 + i);
+        log.append(r.recordLine());
+    }
+    imp.setLog(log);
+    const adif::ExportResult exported = adif::exportFixedLog(imp.folder.dir(), "F0ABC");
+    ASSERT_TRUE(exported.ok);
+
+    imp.request.kind = StationKind::Portable;
+    imp.request.adifPath = exported.path;
+    imp.setLog({});
+    const adif::ImportResult r = adif::importFile(imp.request);
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(r.messages.isEmpty()) << r.messages.join('|').toStdString();
+    ASSERT_EQ(r.importedLines.size(), log.size());
+    for (int i = 0; i < log.size(); ++i) {
+        const QsoRecord a = QsoRecord::fromRecordLine(log[i]);
+        const QsoRecord b = QsoRecord::fromRecordLine(r.importedLines[i]);
+        for (auto field : {&QsoRecord::Indicatif, &QsoRecord::Prenom, &QsoRecord::Loc, &QsoRecord::Date,
+                           &QsoRecord::QTR, &QsoRecord::Mode, &QsoRecord::QRG, &QsoRecord::RstR, &QsoRecord::RstE})
+            EXPECT_EQ(b.*field, a.*field) << i;
+    }
+}
+
+TEST(AdifImport, RefusalsLeaveTheLogUntouched)
+{
+    const QStringList log = {logLine("F1A", "01/01/08", "10:00")};
+    QByteArray tooMany = "<EOH>";
+    for (int i = 0; i < 3; ++i)
+        tooMany += qso("F9X");
+    const struct {
+        const char *what;
+        QByteArray file;
+        const char16_t *message; // a part of the one message
+        int logSize = 1;
+    } cases[] = {
+        {"no record", "header only\n<ADIF_VER:5>3.1.0<EOH>\n", u"ne contient aucun QSO"},
+        {"empty file", "", u"ne contient aucun QSO"},
+        {"first record without date", "<EOH>" + qso("F9X", "") + qso("F9Y"), u"n'a pas de date (QSO_DATE)"},
+        {"first record without time", "<EOH>" + qso("F9X", "20080101", "") + qso("F9Y"), u"ou d'heure (TIME_ON)"},
+        {"more than the log can hold", tooMany, u"ne peut pas contenir plus de 99999 QSO : il en contient déjà 99997",
+         QsoRecord::MaxQsoNumber - 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Import imp;
+        QStringList lines = log;
+        while (lines.size() < c.logSize)
+            lines.append("x");
+        imp.setLog(lines);
+        const QByteArray before = imp.folder.read(imp.logName());
+        const adif::ImportResult r = imp.run(c.file);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.importedLines.isEmpty());
+        ASSERT_EQ(r.messages.size(), 1);
+        EXPECT_TRUE(r.messages[0].contains(QString::fromUtf16(c.message))) << r.messages[0].toStdString();
+        EXPECT_TRUE(r.messages[0].endsWith(u"Le log est resté tel qu'il était."_qs));
+        EXPECT_EQ(imp.folder.read(imp.logName()), before);
+    }
+}
+
+TEST(AdifImport, LogFullToTheLastQsoIsAccepted)
+{
+    Import imp;
+    imp.setLog(QStringList(QsoRecord::MaxQsoNumber - 2, "x"));
+    const adif::ImportResult r = imp.run("<EOH>" + qso("F9X") + qso("F9Y"));
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(imp.logLines().size(), QsoRecord::MaxQsoNumber);
+}
+
+TEST(AdifImport, FailureOrCancelHalfWayLeavesTheLogUntouched)
+{
+    QByteArray file = "<EOH>";
+    for (int i = 0; i < 20000; ++i)
+        file += qso("F9X");
+    {
+        Import imp;
+        imp.setLog({logLine("F1A", "01/01/08", "10:00")});
+        const QByteArray before = imp.folder.read(imp.logName());
+        int calls = 0;
+        const adif::ImportResult r = imp.run(file, [&](qint64, qint64) { return ++calls < 2; });
+        EXPECT_TRUE(r.cancelled);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(imp.folder.read(imp.logName()), before);
+    }
+    {
+        Import imp;
+        imp.setLog({logLine("F1A", "01/01/08", "10:00")});
+        const QByteArray before = imp.folder.read(imp.logName());
+        FailingWriter failing;
+        const adif::ImportResult r = imp.run(file, {}, failing);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(failing.attempts, 1);
+        ASSERT_EQ(r.messages.size(), 1);
+        EXPECT_TRUE(r.messages[0].contains("disque plein"));
+        EXPECT_EQ(imp.folder.read(imp.logName()), before);
+    }
+    {
+        Import imp;
+        imp.folder.write(imp.logName(), {});
+        QFile::remove(imp.folder.path(imp.logName()));
+        const adif::ImportResult r = imp.run(file);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.messages.value(0).contains("F0ABC_QRP.log"));
+        EXPECT_FALSE(imp.folder.exists(imp.logName()));
+    }
+    {
+        Import imp;
+        imp.request.adifPath = imp.folder.path("absent.adi");
+        const adif::ImportResult r = adif::importFile(imp.request);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.messages.value(0).contains("absent.adi"));
+    }
+}
+
+TEST(AdifImport, RequestFromTheStoredSettings)
+{
+    MemorySettingsStore settings;
+    EXPECT_EQ(adif::storedCallsign(settings), "FXXXX");
+    settings.write("Setup ", "Indicatif Station", "F0ABC");
+    settings.write("Setup ", "Locator Station", "JN18GU");
+    settings.write("Setup F0ABC", "Pwr Fixe", "5");
+    settings.write("Setup F0ABC", "Pwr Portable", "2");
+    settings.write("Setup F0ABC", "Locator Portable", "JN03TJ");
+    settings.write("Setup F0ABC", "Bonus", "4");
+    settings.write("Setup F1XYZ", "Pwr Fixe", "9");
+    EXPECT_EQ(adif::storedCallsign(settings), "F0ABC");
+
+    const QDate today(2026, 12, 7);
+    const adif::ImportRequest fixed =
+        adif::requestFromSettings(settings, "/data", "F0ABC", StationKind::Fixed, today, "/x.adi");
+    EXPECT_EQ(fixed.ownLocator, "JN18GU");
+    EXPECT_EQ(fixed.power, "5");
+    EXPECT_EQ(fixed.outingQsoCount, 4);
+    EXPECT_EQ(fixed.adifPath, "/x.adi");
+    EXPECT_EQ(fixed.today, today);
+    const adif::ImportRequest portable =
+        adif::requestFromSettings(settings, "/data", "F0ABC", StationKind::Portable, today, "/x.adi");
+    EXPECT_EQ(portable.ownLocator, "JN03TJ");
+    EXPECT_EQ(portable.power, "2");
+    EXPECT_EQ(portable.kind, StationKind::Portable);
+}

@@ -1,0 +1,153 @@
+// Real files written by other loggers (tests/data/adif-samples, see SOURCES.md
+// there), imported as the menu does, grouped by the shapes they exercise.
+#include "core/adif/AdifImport.h"
+#include "core/storage/Cp1252.h"
+#include "core/storage/QsoRecord.h"
+
+#include "support/AdifTestUtil.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace pendrel;
+using namespace pendrel::test;
+
+namespace {
+
+struct Check {
+    QString call; // the first imported QSO with this callsign
+    QString QsoRecord::*field;
+    QString expected;
+};
+
+struct Sample {
+    const char *file;
+    int records;
+    QStringList messages; // each message must start with one of these, in order
+    QList<Check> checks;
+};
+
+adif::ImportResult importSample(const TempFolder &folder, const QString &file)
+{
+    adif::ImportRequest request;
+    request.dataFolder = folder.dir();
+    request.callsign = "F0ABC";
+    request.ownLocator = "JN18GU";
+    request.power = "5";
+    request.today = QDate(2026, 3, 15);
+    request.adifPath = samplePath(file);
+    return adif::importFile(request);
+}
+
+int eorCount(const QByteArray &bytes)
+{
+    return bytes.toLower().count("<eor>");
+}
+
+void runGroup(const QList<Sample> &samples)
+{
+    for (const Sample &s : samples) {
+        SCOPED_TRACE(s.file);
+        const QByteArray bytes = sampleBytes(s.file);
+        ASSERT_FALSE(bytes.isEmpty()) << "PENDREL_SOURCE_DIR must point at the sources";
+        TempFolder folder;
+        folder.write("F0ABC_QRP.log", "");
+        const adif::ImportResult r = importSample(folder, s.file);
+        ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
+        // One log line per QSO record, none lost for sharing a line with another.
+        EXPECT_EQ(r.importedLines.size(), s.records);
+        EXPECT_EQ(r.importedLines.size(), eorCount(bytes));
+        EXPECT_EQ(splitLines(cp1252::decode(folder.read("F0ABC_QRP.log"))), r.importedLines);
+        ASSERT_EQ(r.messages.size(), s.messages.size()) << r.messages.join('|').toStdString();
+        for (int i = 0; i < s.messages.size(); ++i)
+            EXPECT_TRUE(r.messages[i].startsWith(s.messages[i])) << r.messages[i].toStdString();
+        for (const QString &line : r.importedLines)
+            ASSERT_EQ(line.size(), QsoRecord::RecordLineLength) << line.toStdString();
+        for (const Check &c : s.checks) {
+            const auto it = std::find_if(r.importedLines.begin(), r.importedLines.end(), [&](const QString &l) {
+                return QsoRecord::fromRecordLine(l).Indicatif.trimmed() == c.call;
+            });
+            ASSERT_NE(it, r.importedLines.end()) << c.call.toStdString();
+            EXPECT_EQ((QsoRecord::fromRecordLine(*it).*c.field).trimmed(), c.expected) << c.call.toStdString();
+        }
+    }
+}
+
+const QString kBandMissing = u"Bande absente, remplacée par 1.8 Mhz"_qs;
+
+} // namespace
+
+TEST(AdifSamples, TextHeadersAndRecordLayouts)
+{
+    runGroup({
+        {"wsjtx-2.7-ft8-header-fields.adi", 51, {},
+         {{"RU3QR", &QsoRecord::QTR, "13:07"}, {"RU3QR", &QsoRecord::QRG, "28 Mhz"},
+          {"RU3QR", &QsoRecord::Loc, ""}, {"RU3QR", &QsoRecord::RstR, "-10"}, {"HB9VKL", &QsoRecord::Loc, "JN36"}}},
+        {"wsjtx-1.x-jt65-eoh-only.adi", 74, {},
+         {{"KL3MM", &QsoRecord::Date, "23/05/15"}, {"KL3MM", &QsoRecord::QTR, "02:47"},
+          {"KL3MM", &QsoRecord::Mode, "JT6"}, {"KL3MM", &QsoRecord::QRB, "0"}}},
+        {"n1mm-contest-crlf.adi", 25, {},
+         {{"OK7PN", &QsoRecord::Date, "19/02/22"}, {"OK7PN", &QsoRecord::QRG, "14 Mhz"},
+          {"OK7PN", &QsoRecord::RstE, "599"}}},
+        {"clublog-export-one-line-records.adi", 14, {},
+         {{"K2CNN", &QsoRecord::Loc, "EM63BF"}, {"K2CNN", &QsoRecord::QTR, "18:20"},
+          {"OL90ROH", &QsoRecord::QTR, "19:38"}}},
+        {"cqrlog-2.0.4-naqp.adi", 13, {},
+         {{"W6AFA", &QsoRecord::Prenom, "ALEXANDER"}, {"W6AFA", &QsoRecord::QTH, "STUDIO CITY"},
+          {"W6AFA", &QsoRecord::QRG, "3.5 Mhz"}, {"N7KRN", &QsoRecord::RstE, "5NA"}}},
+        {"xlog-2.0.11-export.adi", 425, {},
+         {{"W6NEV", &QsoRecord::QRG, "144 Mhz"}, {"W6NEV", &QsoRecord::Mode, "FM"}}},
+        {"lotw-report-eof-crlf.adi", 1, {},
+         {{"K7WXB", &QsoRecord::Loc, "DN40DA"}, {"K7WXB", &QsoRecord::QRG, "7.0 Mhz"}}},
+        {"qlog-all-fields-example.adi", 1, {},
+         {{"N1MM", &QsoRecord::Prenom, "JANE SMITH"}, {"N1MM", &QsoRecord::QRG, "14 Mhz"},
+          {"N1MM", &QsoRecord::QTH, "NEW HAVEN"}, {"N1MM", &QsoRecord::QTR, "11:00"}}},
+        {"n3fjp-aclog-mixed-case.adi", 438, {},
+         {{"N5ILQ", &QsoRecord::Loc, "EM15"}, {"N5ILQ", &QsoRecord::QTR, "18:20"}, {"N5ILQ", &QsoRecord::Mode, "CW"}}},
+        {"mixw2-tags-without-length.adi", 14, {},
+         {{"W5UGD", &QsoRecord::QRG, "3.5 Mhz"}, {"W5UGD", &QsoRecord::RstR, "599"},
+          {"CE0YHF/QRP", &QsoRecord::QRG, "24 Mhz"}}},
+    });
+}
+
+TEST(AdifSamples, EncodingsAndCounts)
+{
+    runGroup({
+        {"n1mm-ft8-cp1252-part.adi", 281, {},
+         {{"XQ7IR", &QsoRecord::Prenom, u"FELIPE A GUTIÉ"_qs}, {"R7KKO", &QsoRecord::QTH, "SIMFEROPOL, CRIMEA"}}},
+        {"hamrs-pota-utf8-charcount.adi", 72, {},
+         {{"YV1SW", &QsoRecord::QTH, u"TÍA JUANA ZULIA"_qs}, {"EA9LS", &QsoRecord::Prenom, u"MARIANO ORDOÑE"_qs}}},
+        {"qrz-logbook-utf8-truncated-part.adi", 211, {},
+         {{"VE2WFF", &QsoRecord::Prenom, u"CLAUDE CÔT"_qs}, {"VA2MKX", &QsoRecord::QTH, u"MONTRÉAL"_qs}}},
+        {"logger32-typed-crlf-part.adi", 503, {kBandMissing},
+         {{"FT8WW", &QsoRecord::Date, "02/01/23"}, {"FT8WW", &QsoRecord::RstR, "-05"}}},
+        {"log4om2-bom-json-part.adi", 73, {},
+         {{"KE8LVA", &QsoRecord::Prenom, "AARON M FRAZIE"}, {"KE8LVA", &QsoRecord::QTH, "WOOSTER"},
+          {"KE8LVA", &QsoRecord::QRG, "7.0 Mhz"}, {"W6DIC", &QsoRecord::QTR, "00:44"}}},
+    });
+}
+
+TEST(AdifSamples, NoHeaderOrOddHeaders)
+{
+    runGroup({
+        {"headerless-satellite-log.adi", 708, {},
+         {{"K5MAN", &QsoRecord::Loc, "EM40LO"}, {"K5MAN", &QsoRecord::QTR, "02:25"}, {"K5MAN", &QsoRecord::QRG, "144 Mhz"}}},
+        {"cloudlog-0.1-backup-hz-freq-part.adi", 983,
+         {u"Indicatif absent, remplacé par FXXXX (15 QSO concernés)"_qs, kBandMissing + " (15 QSO concernés)"},
+         {{"ES3BR", &QsoRecord::QRG, "7.0 Mhz"}, {"FXXXX", &QsoRecord::Date, "01/01/70"}}},
+        {"adif316-official-test-qsos-part.adi", 1254, {kBandMissing},
+         {{"VE3AAA", &QsoRecord::Date, "27/06/25"}, {"VE3AAA", &QsoRecord::QRG, "14 Mhz"}}},
+    });
+}
+
+TEST(AdifSamples, FileWithoutTimeOnIsRefused)
+{
+    TempFolder folder;
+    folder.write("F0ABC_QRP.log", "kept\r\n");
+    const adif::ImportResult r = importSample(folder, "loghx-no-time-on-crlf.adi");
+    EXPECT_FALSE(r.ok);
+    ASSERT_EQ(r.messages.size(), 1);
+    EXPECT_TRUE(r.messages[0].contains("TIME_ON"));
+    EXPECT_EQ(folder.read("F0ABC_QRP.log"), "kept\r\n");
+}
