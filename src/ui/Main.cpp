@@ -58,6 +58,7 @@ void Main::connectBehaviour()
     connect(m_c.Mnu_New_Indicatif, &QAction::triggered, this, [this] { openStationDialog(false); });
     connect(m_c.Mnu_Quitter, &QAction::triggered, this, &QWidget::close);
     connectViews();
+    connectAdif();
 }
 
 void Main::start()

@@ -84,6 +84,8 @@ private:
     void setInitialEntryState();
     void connectBehaviour();
     void connectViews();
+    void connectAdif();
+    void importAdif();
 
     void fixedStationChosen();
     void portableStationChosen();

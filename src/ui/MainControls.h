@@ -58,7 +58,7 @@ struct MainControls {
     // every other entry is found by its object name.
     QAction *Mnu_Quitter = nullptr, *Mnu_Date_Auto = nullptr, *Mnu_Date_Man = nullptr,
             *Mnu_New_Indicatif = nullptr, *mnu_sortie = nullptr, *Mnu_Imp_Contacte = nullptr,
-            *Mnu_Enr_Contacte = nullptr;
+            *Mnu_Enr_Contacte = nullptr, *Mnu_ADIF = nullptr, *Mnu_Import_Adif = nullptr;
 };
 
 } // namespace pendrel::ui

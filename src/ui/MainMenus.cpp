@@ -37,8 +37,8 @@ void Main::buildMenus()
 
     QMenu *fichier = menu(bar, "Mnu_Fichier", QStringLiteral("Fichier"));
     m_c.Mnu_Quitter = entry(fichier, "Mnu_Quitter", QStringLiteral("Quitter Pendrel"));
-    entry(fichier, "Mnu_ADIF", QStringLiteral("Exporter le log au format ADIF"), Later);
-    entry(fichier, "Mnu_Import_Adif", QStringLiteral("Importer un log au format ADIF"), Later);
+    m_c.Mnu_ADIF = entry(fichier, "Mnu_ADIF", QStringLiteral("Exporter le log au format ADIF"));
+    m_c.Mnu_Import_Adif = entry(fichier, "Mnu_Import_Adif", QStringLiteral("Importer un log au format ADIF"));
 
     QMenu *date = menu(bar, "Mnu_Date", QStringLiteral("Date"));
     m_c.Mnu_Date_Auto = entry(date, "Mnu_Date_Auto", QStringLiteral("Automatique"));

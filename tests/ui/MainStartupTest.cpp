@@ -242,8 +242,8 @@ TEST_F(MainStartup, MenuBarInOrder)
     } cases[] = {
         {"Mnu_Fichier", "Fichier", true, true},
         {"Mnu_Quitter", "Quitter Pendrel", true, false},
-        {"Mnu_ADIF", "Exporter le log au format ADIF", false, false},
-        {"Mnu_Import_Adif", "Importer un log au format ADIF", false, false},
+        {"Mnu_ADIF", "Exporter le log au format ADIF", true, false},
+        {"Mnu_Import_Adif", "Importer un log au format ADIF", true, false},
         {"Mnu_Date", "Date", true, true},
         {"Mnu_Date_Auto", "Automatique", true, false},
         {"Mnu_Date_Man", "Manuelle", true, false},

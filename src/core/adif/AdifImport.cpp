@@ -76,7 +76,8 @@ QString noFileChosenMessage()
 
 QString importFileFilter()
 {
-    return QStringLiteral(".adi (adi) (*.adi)");
+    // Many loggers name their files .adif: the second filter offers them too.
+    return QStringLiteral(".adi (adi) (*.adi);;ADIF (*.adi *.adif)");
 }
 
 ImportResult importFile(const ImportRequest &request, const Progress &progress, FileWriter &writer)

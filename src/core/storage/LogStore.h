@@ -40,6 +40,7 @@ public:
     static QString logFileName(const QString &callsign, StationKind kind);
     QString logPath(const QString &callsign, StationKind kind) const;
     const QString &folder() const { return m_folder; }
+    FileWriter &writer() const { return m_writer; }
 
     LoadResult LoadLog(const QString &callsign, StationKind kind) const;
     // Builds the list and totals from record lines already read, or straight
