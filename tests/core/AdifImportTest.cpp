@@ -73,7 +73,7 @@ TEST(AdifImport, QuestionAndChooserTexts)
     EXPECT_EQ(adif::importQuestion("JN18GU", "5"),
               u"ATTENTION, JN18GU et 5W vont etre utilisés pour les QSO importés, continuer ?"_qs);
     EXPECT_EQ(adif::noFileChosenMessage(), "selectionnez un fichier ou quitter");
-    EXPECT_EQ(adif::importFileFilter(), ".adi (adi) (*.adi)");
+    EXPECT_EQ(adif::importFileFilter(), ".adi (adi) (*.adi);;ADIF (*.adi *.adif)");
 }
 
 TEST(AdifImport, FullRecordAndEveryReplacementValue)
