@@ -169,11 +169,8 @@ void Main::LoadLog()
     m_c.KmW_Max->setText(result.view.bestKmW);
     m_c.Total_P->setText(result.view.totalPoints);
     m_c.Ind_A->setEnabled(true);
-    if (result.tooMany)
-        m_platform.dialogs.message(
-            QStringLiteral("Le log %1 contient plus de %2 QSO, le maximum que Pendrel sait numéroter.")
-                .arg(LogStore::logFileName(m_state.StationCallsign, stationKind()))
-                .arg(QsoRecord::MaxQsoNumber));
+    if (!result.warning.isEmpty())
+        m_platform.dialogs.message(result.warning);
 }
 
 void Main::showRecoveryDialog()
