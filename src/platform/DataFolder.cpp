@@ -9,8 +9,10 @@ namespace pendrel {
 QString DataFolder::resolve()
 {
     QString path = qEnvironmentVariable("PENDREL_HOME");
+    // Named here rather than taken from the application name, so that the
+    // desktop program and pendrel-cli share one folder.
     if (path.isEmpty())
-        path = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Pendrel");
     path = QDir(path).absolutePath();
     prepare(path);
     return path;

@@ -4,7 +4,8 @@
 namespace pendrel {
 
 // The program's folder: log files, template, first-name directory, reports.
-// $PENDREL_HOME when set, otherwise the per-user application data folder.
+// $PENDREL_HOME when set, otherwise "Pendrel" in the per-user data folder
+// (~/.local/share/Pendrel), whatever the executable.
 class DataFolder {
 public:
     // Resolves the folder from the environment and makes sure it exists with

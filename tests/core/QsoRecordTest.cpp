@@ -2,6 +2,7 @@
 
 #include "support/QtPrinters.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace pendrel;
@@ -70,4 +71,42 @@ TEST(QsoRecord, OverlongValuesAreCutToTheirColumn)
     EXPECT_EQ(line.mid(40, 9), QStringLiteral("12/03/20 "));
     EXPECT_EQ(line.mid(55, 4), QStringLiteral("FT8 "));
     EXPECT_EQ(line.mid(59), kRecord.mid(59));
+}
+
+TEST(QsoRecord, ListLineKeepsEveryFieldAtItsColumn)
+{
+    // Each field filled to its full width with its own letter, so a field
+    // read one column off shows at once.
+    QsoRecord r;
+    QString QsoRecord::*fields[] = {&QsoRecord::Indicatif, &QsoRecord::Dpt, &QsoRecord::Prenom, &QsoRecord::Loc,
+                                    &QsoRecord::Date, &QsoRecord::QTR, &QsoRecord::Mode, &QsoRecord::QRG,
+                                    &QsoRecord::RstR, &QsoRecord::RstE, &QsoRecord::QTH, &QsoRecord::QRB,
+                                    &QsoRecord::MyLoc, &QsoRecord::Pwr, &QsoRecord::KmW, &QsoRecord::Pts,
+                                    &QsoRecord::Bonus};
+    const int widths[] = {12, 4, 14, 6, 8, 5, 3, 7, 3, 3, 30, 5, 6, 2, 5, 1, 2};
+    for (int i = 0; i < 17; ++i)
+        r.*fields[i] = QString(widths[i], QChar(u'a' + i));
+    const QString record = r.recordLine();
+    const QString list = r.listLine(42);
+    // Columns (1-based) of the record line and of the log list line.
+    const int recordAt[] = {1, 14, 19, 34, 41, 50, 56, 60, 68, 72, 76, 107, 113, 121, 125, 132, 135};
+    const int listAt[] = {8, 22, 27, 42, 50, 60, 67, 72, 81, 86, 90, 122, 128, 136, 140, 147, 150};
+    for (int i = 0; i < 17; ++i) {
+        EXPECT_EQ(record.mid(recordAt[i] - 1, widths[i]), r.*fields[i]) << i;
+        EXPECT_EQ(list.mid(listAt[i] - 1, widths[i]), r.*fields[i]) << i;
+    }
+    EXPECT_EQ(QString(record).remove(QRegularExpression("[a-q]")), QString(136 - 116, u' '));
+    EXPECT_EQ(list.left(7), QStringLiteral("   42  "));
+    EXPECT_EQ(QsoRecord::fromListLine(list), r);
+    EXPECT_EQ(QsoRecord::fromRecordLine(record), r);
+    EXPECT_EQ(listLineFromRecordLine(record, 42), list);
+}
+
+TEST(QsoRecord, DirectListLineEqualsTheRecordPath)
+{
+    const QString cases[] = {QString(),         kRecord.left(1),  kRecord.left(12), kRecord.left(13),
+                             kRecord.left(100), kRecord.left(135), kRecord,         kRecord + QStringLiteral("XYZ")};
+    for (const QString &line : cases)
+        for (int n : {1, 9999, 99999})
+            EXPECT_EQ(listLineFromRecordLine(line, n), QsoRecord::fromRecordLine(line).listLine(n)) << line.size();
 }

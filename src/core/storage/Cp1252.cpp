@@ -24,16 +24,28 @@ int byteFor(char16_t u)
     return -1;
 }
 
+// Every byte's character, so that decoding, on the path of every log load, is one look-up per byte.
+constexpr std::array<char16_t, 256> kDecode = [] {
+    std::array<char16_t, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[b] = b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b);
+    return table;
+}();
+
 } // namespace
+
+void decodeInto(QByteArrayView bytes, QChar *out)
+{
+    const auto *src = reinterpret_cast<const unsigned char *>(bytes.data());
+    auto *dst = reinterpret_cast<char16_t *>(out);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        dst[i] = kDecode[src[i]];
+}
 
 QString decode(QByteArrayView bytes)
 {
     QString out(bytes.size(), Qt::Uninitialized);
-    QChar *dst = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        dst[i] = QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b));
-    }
+    decodeInto(bytes, out.data());
     return out;
 }
 
@@ -48,6 +60,17 @@ qsizetype firstUnencodable(QStringView text)
         if (!canEncode(text[i]))
             return i;
     return -1;
+}
+
+QString toUpper(QStringView text)
+{
+    QString out = text.toString();
+    for (QChar &c : out) {
+        const QChar upper = c.toUpper();
+        if (canEncode(upper))
+            c = upper;
+    }
+    return out;
 }
 
 QByteArray encode(QStringView text, char replacement)

@@ -8,9 +8,14 @@ namespace pendrel::cp1252 {
 // The 8-bit code page of every text file the program reads or writes.
 // One byte is one character, so columns stay in place across a round trip.
 QString decode(QByteArrayView bytes);
+// Decodes `bytes` into the `bytes.size()` characters at `out`.
+void decodeInto(QByteArrayView bytes, QChar *out);
 bool canEncode(QChar c);
 // Index of the first character windows-1252 cannot hold, or -1.
 qsizetype firstUnencodable(QStringView text);
+// Upper case, letter by letter, keeping a letter whose capital the code page
+// lacks or that would become two letters (µ, ß): the text keeps its length.
+QString toUpper(QStringView text);
 // Characters outside the code page become `replacement` (must itself encode).
 QByteArray encode(QStringView text, char replacement = '?');
 

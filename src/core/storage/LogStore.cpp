@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace pendrel {
 
 LogStore::LogStore(QString folder, FileWriter &writer) : m_folder(std::move(folder)), m_writer(writer) {}
@@ -27,45 +29,99 @@ bool LogStore::isBlank(QStringView line)
     return line.trimmed().isEmpty();
 }
 
+namespace {
+
+// Numbers the list lines and adds up the totals, one QSO at a time. The
+// values are read from the list line, which holds the fields of the record.
+class ViewBuilder {
+public:
+    explicit ViewBuilder(qsizetype lines)
+    {
+        m_view.listLines.reserve(std::min<qsizetype>(lines, QsoRecord::MaxQsoNumber));
+    }
+
+    int nextNumber() const { return m_count + 1; }
+
+    void add(QString listLine)
+    {
+        const QStringView kmwField = recordField(listLine, ListColumn::KmW);
+        const double kmw = numericValue(kmwField);
+        // Strictly greater: among equal best values the first one stays.
+        if (kmw > m_bestValue) {
+            m_bestValue = kmw;
+            m_best = kmwField.trimmed().toString();
+        }
+        m_total += numericValue(recordField(listLine, ListColumn::Pts))
+                   + numericValue(recordField(listLine, ListColumn::Bonus));
+        // Beyond the last number the five-column field can show, a line would
+        // be numbered wrongly: those QSOs count in the totals only.
+        if (++m_count <= QsoRecord::MaxQsoNumber)
+            m_view.listLines.append(std::move(listLine));
+    }
+
+    LogView finish(bool *tooMany)
+    {
+        if (tooMany)
+            *tooMany = m_count > QsoRecord::MaxQsoNumber;
+        m_view.totalPoints = QString::number(m_total, 'g', 15);
+        m_view.bestKmW = m_bestValue > 0 ? m_best : QStringLiteral("0");
+        return std::move(m_view);
+    }
+
+private:
+    LogView m_view;
+    int m_count = 0;
+    double m_total = 0;
+    double m_bestValue = 0;
+    QString m_best;
+};
+
+// Blank as QString::trimmed sees it, for the two blanks windows-1252 has.
+bool isBlankBytes(QByteArrayView line)
+{
+    return std::all_of(line.begin(), line.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b == ' ' || (b >= '\t' && b <= '\r') || b == 0xA0;
+    });
+}
+
+} // namespace
+
 LogView LogStore::buildView(const QStringList &recordLines, bool *tooMany)
 {
-    LogView view;
-    view.listLines.reserve(recordLines.size());
-    double total = 0;
-    QString best;
-    double bestValue = 0;
-    int n = 1;
-    for (const QString &line : recordLines) {
-        if (isBlank(line))
-            continue;
-        const QsoRecord r = QsoRecord::fromRecordLine(line);
-        const double kmw = numericValue(r.KmW);
-        if (kmw > bestValue) {
-            bestValue = kmw;
-            best = r.KmW;
-        }
-        view.listLines.append(r.listLine(n));
-        ++n;
-        total += numericValue(r.Pts) + numericValue(r.Bonus);
-    }
-    if (tooMany)
-        *tooMany = n - 1 > QsoRecord::MaxQsoNumber;
-    view.totalPoints = QString::number(total, 'g', 15);
-    view.bestKmW = bestValue > 0 ? best.trimmed() : QStringLiteral("0");
-    return view;
+    ViewBuilder builder(recordLines.size());
+    for (const QString &line : recordLines)
+        if (!isBlank(line))
+            builder.add(listLineFromRecordLine(line, builder.nextNumber()));
+    return builder.finish(tooMany);
+}
+
+LogView LogStore::buildView(QByteArrayView fileBytes, bool *tooMany)
+{
+    ViewBuilder builder(fileBytes.size() / (QsoRecord::RecordLineLength + 2) + 1);
+    forEachLine(fileBytes, [&builder](QByteArrayView line) {
+        if (!isBlankBytes(line))
+            builder.add(listLineFromRecordBytes(line, builder.nextNumber()));
+    });
+    return builder.finish(tooMany);
 }
 
 LoadResult LogStore::LoadLog(const QString &callsign, StationKind kind) const
 {
     LoadResult result;
     const QString path = logPath(callsign, kind);
-    TextLines text = readTextLines(path);
-    result.status = text.status;
-    if (text.status == ReadStatus::Error)
-        result.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), text.error);
-    if (text.status != ReadStatus::Ok)
+    const FileBytes file = readFileBytes(path);
+    result.status = file.status;
+    if (file.status == ReadStatus::Error)
+        result.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), file.error);
+    if (file.status != ReadStatus::Ok)
         return result;
-    result.view = buildView(text.lines, &result.tooMany);
+    result.view = buildView(file.bytes, &result.tooMany);
+    if (result.tooMany)
+        result.warning = QStringLiteral("Le log %1 contient plus de %2 QSO : seuls les %2 premiers sont affichés, "
+                                        "les totaux comptent tous les QSO.")
+                             .arg(logFileName(callsign, kind))
+                             .arg(QsoRecord::MaxQsoNumber);
     return result;
 }
 
@@ -76,6 +132,25 @@ StoreResult LogStore::failure(const QString &path, const QString &reason) const
 }
 
 namespace {
+
+// A line as the log list shows it, turned back into its record line: the form
+// in which lines are compared, so that a hand-edited line whose trailing
+// blanks an editor stripped is still found when its QSO is modified or deleted.
+QString shownAs(QStringView line)
+{
+    return QsoRecord::fromRecordLine(line).recordLine();
+}
+
+// A line break inside a record would split it into two QSOs.
+bool holdsLineBreak(QStringView line)
+{
+    return line.contains(u'\n') || line.contains(u'\r');
+}
+
+StoreResult lineBreakRefused()
+{
+    return {false, QStringLiteral("Le QSO contient un retour à la ligne : il n'a pas été enregistré.")};
+}
 
 int qsoCount(const QStringList &lines)
 {
@@ -107,9 +182,11 @@ StoreResult LogStore::rewrite(const QString &path, const QStringList &lines) con
 StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const QString &recordLine) const
 {
     const QString path = logPath(callsign, kind);
+    if (holdsLineBreak(recordLine))
+        return lineBreakRefused();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(path, file.errorString());
+        return failure(path, file.exists() ? file.errorString() : QStringLiteral("fichier introuvable"));
     const QByteArray bytes = file.readAll();
     file.close();
     if (bytes.count('\n') + (bytes.endsWith('\n') || bytes.isEmpty() ? 0 : 1) >= QsoRecord::MaxQsoNumber
@@ -130,12 +207,15 @@ StoreResult LogStore::ReplaceQso(const QString &callsign, StationKind kind, cons
                                  const QString &oldLine) const
 {
     const QString path = logPath(callsign, kind);
+    if (holdsLineBreak(newLine))
+        return lineBreakRefused();
     TextLines text = readTextLines(path);
     if (text.status != ReadStatus::Ok)
         return failure(path, text.error);
+    const QString key = shownAs(oldLine);
     bool replaced = false;
     for (QString &line : text.lines) {
-        if (line == oldLine) {
+        if (shownAs(line) == key) {
             line = newLine;
             replaced = true;
         }
@@ -154,7 +234,8 @@ StoreResult LogStore::DeleteQso(const QString &callsign, StationKind kind, const
     TextLines text = readTextLines(path);
     if (text.status != ReadStatus::Ok)
         return failure(path, text.error);
-    text.lines.removeAll(recordLine);
+    const QString key = shownAs(recordLine);
+    text.lines.removeIf([&key](const QString &line) { return shownAs(line) == key; });
     return rewrite(path, text.lines);
 }
 
@@ -174,6 +255,8 @@ qint64 LogStore::moment(QStringView line)
 StoreResult LogStore::InsertQsoByDate(const QString &callsign, StationKind kind, const QString &recordLine) const
 {
     const QString path = logPath(callsign, kind);
+    if (holdsLineBreak(recordLine))
+        return lineBreakRefused();
     TextLines text = readTextLines(path);
     if (text.status != ReadStatus::Ok)
         return failure(path, text.error);

@@ -19,7 +19,10 @@ struct LoadResult {
     ReadStatus status = ReadStatus::Ok;
     LogView view;
     QString error; // French message when status is Error
-    bool tooMany = false; // more QSOs than the number field can show
+    // More QSOs than the number field can show: the list stops at the last
+    // number, the totals count every QSO, and `warning` says so in French.
+    bool tooMany = false;
+    QString warning;
 };
 
 // Outcome of a change to a log file; on failure the file is as it was and
@@ -39,8 +42,10 @@ public:
     const QString &folder() const { return m_folder; }
 
     LoadResult LoadLog(const QString &callsign, StationKind kind) const;
-    // Builds the list and totals from record lines already read.
+    // Builds the list and totals from record lines already read, or straight
+    // from the windows-1252 bytes of a log file. Blank lines hold no QSO.
     static LogView buildView(const QStringList &recordLines, bool *tooMany = nullptr);
+    static LogView buildView(QByteArrayView fileBytes, bool *tooMany = nullptr);
 
     StoreResult AppendQso(const QString &callsign, StationKind kind, const QString &recordLine) const;
     StoreResult ReplaceQso(const QString &callsign, StationKind kind, const QString &newLine,

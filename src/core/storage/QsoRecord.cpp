@@ -1,5 +1,8 @@
 #include "core/storage/QsoRecord.h"
 
+#include "core/storage/Cp1252.h"
+
+#include <algorithm>
 #include <array>
 
 namespace pendrel {
@@ -7,32 +10,46 @@ namespace {
 
 struct Column {
     QString QsoRecord::*field;
-    int width;
-    int recordStart; // 0-based
-    int listStart;   // 0-based
-    int separator;   // blanks written after the field in the record line
+    FieldColumns record;
+    FieldColumns list;
+    int separator; // blanks written after the field in the record line
 };
 
 // The one column map of both line forms.
-const std::array<Column, 17> kColumns = {{
-    {&QsoRecord::Indicatif, 12, 0, 7, 1},
-    {&QsoRecord::Dpt, 4, 13, 21, 1},
-    {&QsoRecord::Prenom, 14, 18, 26, 1},
-    {&QsoRecord::Loc, 6, 33, 41, 1},
-    {&QsoRecord::Date, 8, 40, 49, 1},
-    {&QsoRecord::QTR, 5, 49, 59, 1},
-    {&QsoRecord::Mode, 3, 55, 66, 1},
-    {&QsoRecord::QRG, 7, 59, 71, 1},
-    {&QsoRecord::RstR, 3, 67, 80, 1},
-    {&QsoRecord::RstE, 3, 71, 85, 1},
-    {&QsoRecord::QTH, 30, 75, 89, 1},
-    {&QsoRecord::QRB, 5, 106, 121, 1},
-    {&QsoRecord::MyLoc, 6, 112, 127, 2},
-    {&QsoRecord::Pwr, 2, 120, 135, 2},
-    {&QsoRecord::KmW, 5, 124, 139, 2},
-    {&QsoRecord::Pts, 1, 131, 146, 2},
-    {&QsoRecord::Bonus, 2, 134, 149, 0},
+#define PENDREL_COLUMN(name, separator) {&QsoRecord::name, RecordColumn::name, ListColumn::name, separator}
+constexpr std::array<Column, 17> kColumns = {{
+    PENDREL_COLUMN(Indicatif, 1), PENDREL_COLUMN(Dpt, 1),  PENDREL_COLUMN(Prenom, 1), PENDREL_COLUMN(Loc, 1),
+    PENDREL_COLUMN(Date, 1),      PENDREL_COLUMN(QTR, 1),  PENDREL_COLUMN(Mode, 1),   PENDREL_COLUMN(QRG, 1),
+    PENDREL_COLUMN(RstR, 1),      PENDREL_COLUMN(RstE, 1), PENDREL_COLUMN(QTH, 1),    PENDREL_COLUMN(QRB, 1),
+    PENDREL_COLUMN(MyLoc, 2),     PENDREL_COLUMN(Pwr, 2),  PENDREL_COLUMN(KmW, 2),    PENDREL_COLUMN(Pts, 2),
+    PENDREL_COLUMN(Bonus, 0),
 }};
+#undef PENDREL_COLUMN
+
+// Widths agree between the two forms, and each field follows the one before.
+constexpr bool columnsAgree()
+{
+    int recordEnd = 0, listEnd = ListColumn::Number.width;
+    for (const Column &c : kColumns) {
+        if (c.record.width != c.list.width || c.record.start != recordEnd || c.list.start < listEnd)
+            return false;
+        recordEnd = c.record.start + c.record.width + c.separator;
+        listEnd = c.list.start + c.list.width;
+    }
+    return recordEnd == QsoRecord::RecordLineLength && listEnd == QsoRecord::ListLineLength;
+}
+static_assert(columnsAgree());
+
+// Writes n right-aligned in the five-column number field.
+void writeNumber(QChar *dst, int n)
+{
+    for (int pos = ListColumn::Number.width - 1; pos >= 0; --pos) {
+        dst[pos] = QChar(u'0' + n % 10);
+        n /= 10;
+        if (n == 0)
+            break;
+    }
+}
 
 QString fieldAt(QStringView line, int start, int width)
 {
@@ -58,7 +75,7 @@ QsoRecord QsoRecord::fromRecordLine(QStringView line)
 {
     QsoRecord r;
     for (const Column &c : kColumns)
-        r.*c.field = fieldAt(line, c.recordStart, c.width);
+        r.*c.field = fieldAt(line, c.record.start, c.record.width);
     return r;
 }
 
@@ -66,7 +83,7 @@ QsoRecord QsoRecord::fromListLine(QStringView line)
 {
     QsoRecord r;
     for (const Column &c : kColumns)
-        r.*c.field = fieldAt(line, c.listStart, c.width);
+        r.*c.field = fieldAt(line, c.list.start, c.list.width);
     return r;
 }
 
@@ -75,7 +92,7 @@ QString QsoRecord::recordLine() const
     QString out;
     out.reserve(RecordLineLength);
     for (const Column &c : kColumns) {
-        appendPadded(out, this->*c.field, c.width);
+        appendPadded(out, this->*c.field, c.record.width);
         out.append(QString(c.separator, u' '));
     }
     return out;
@@ -93,9 +110,42 @@ QString QsoRecord::listLine(int n) const
     out.append(listNumberField(n));
     int pos = 5;
     for (const Column &c : kColumns) {
-        out.append(QString(c.listStart - pos, u' '));
-        appendPadded(out, this->*c.field, c.width);
-        pos = c.listStart + c.width;
+        out.append(QString(c.list.start - pos, u' '));
+        appendPadded(out, this->*c.field, c.list.width);
+        pos = c.list.start + c.list.width;
+    }
+    return out;
+}
+
+QStringView recordField(QStringView line, FieldColumns column)
+{
+    if (line.size() <= column.start)
+        return {};
+    return line.mid(column.start, column.width);
+}
+
+QString listLineFromRecordLine(QStringView recordLine, int n)
+{
+    QString out(QsoRecord::ListLineLength, u' ');
+    QChar *dst = out.data();
+    writeNumber(dst, n);
+    for (const Column &c : kColumns) {
+        const QStringView value = recordField(recordLine, c.record);
+        std::copy(value.begin(), value.end(), dst + c.list.start);
+    }
+    return out;
+}
+
+QString listLineFromRecordBytes(QByteArrayView recordLine, int n)
+{
+    QString out(QsoRecord::ListLineLength, u' ');
+    QChar *dst = out.data();
+    writeNumber(dst, n);
+    for (const Column &c : kColumns) {
+        if (recordLine.size() <= c.record.start)
+            break;
+        const qsizetype width = std::min<qsizetype>(c.record.width, recordLine.size() - c.record.start);
+        cp1252::decodeInto(recordLine.sliced(c.record.start, width), dst + c.list.start);
     }
     return out;
 }

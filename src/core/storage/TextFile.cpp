@@ -7,22 +7,31 @@
 
 namespace pendrel {
 
-TextLines readTextLines(const QString &path)
+FileBytes readFileBytes(const QString &path)
 {
-    TextLines result;
+    FileBytes result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = file.exists() ? ReadStatus::Error : ReadStatus::NotFound;
-        result.error = file.errorString();
+        result.error = result.status == ReadStatus::NotFound ? QStringLiteral("fichier introuvable") : file.errorString();
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    result.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.status = ReadStatus::Error;
         result.error = file.errorString();
-        return result;
+        result.bytes.clear();
     }
-    result.lines = splitLines(cp1252::decode(bytes));
+    return result;
+}
+
+TextLines readTextLines(const QString &path)
+{
+    FileBytes file = readFileBytes(path);
+    TextLines result;
+    result.status = file.status;
+    result.error = file.error;
+    result.lines = splitLines(cp1252::decode(file.bytes));
     return result;
 }
 

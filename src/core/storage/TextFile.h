@@ -14,7 +14,29 @@ struct TextLines {
     QString error;      // system reason when status is Error
 };
 
+struct FileBytes {
+    ReadStatus status = ReadStatus::Ok;
+    QByteArray bytes;
+    QString error;
+};
+
+FileBytes readFileBytes(const QString &path);
 TextLines readTextLines(const QString &path);
+// Calls `visit` with each line of `bytes` (split on LF, the CR before it
+// dropped; a last line without its line end counts).
+template <typename Visit>
+void forEachLine(QByteArrayView bytes, Visit &&visit)
+{
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const qsizetype stop = end > start && bytes[end - 1] == '\r' ? end - 1 : end;
+        visit(bytes.sliced(start, stop - start));
+        start = end + 1;
+    }
+}
 // Splits decoded text into lines on LF, dropping the CR before it.
 QStringList splitLines(const QString &text);
 // Each line encoded and followed by CR LF.

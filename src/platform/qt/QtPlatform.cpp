@@ -10,7 +10,11 @@ QtSettingsStore::QtSettingsStore() : m_settings(QStringLiteral("QRP"), QStringLi
 
 QString QtSettingsStore::read(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    return m_settings.value(section + u'/' + key, defaultValue).toString();
+    const QVariant value = m_settings.value(section + u'/' + key, defaultValue);
+    // A hand-edited value with a comma and no quotes reads back as a list.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
 }
 
 void QtSettingsStore::write(const QString &section, const QString &key, const QString &value)
