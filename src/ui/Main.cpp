@@ -1,11 +1,13 @@
 #include "ui/Main.h"
 
+#include "core/entry/LogLineActions.h"
 #include "core/info/RevisionHistory.h"
 #include "core/storage/Bands.h"
 #include "core/storage/DateTimeText.h"
 #include "core/storage/NumericValue.h"
 #include "core/storage/QsoRecord.h"
 #include "core/storage/SettingsKeys.h"
+#include "ui/EntryLine.h"
 #include "ui/Gestion_Erreur.h"
 #include "ui/Station.h"
 #include "ui/WindowPlacement.h"
@@ -28,7 +30,8 @@ namespace pendrel::ui {
 namespace keys = settings;
 
 Main::Main(Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_store(platform.dataFolder), m_model(new QStringListModel(this)),
+    : QMainWindow(parent), m_platform(platform), m_store(platform.dataFolder, fileWriter()),
+      m_model(new QStringListModel(this)),
       m_endProgram([](int code) { QCoreApplication::exit(code); })
 {
     setObjectName(QStringLiteral("Main"));
@@ -37,6 +40,7 @@ Main::Main(Platform &platform, QWidget *parent)
     buildMenus();
     setInitialEntryState();
     connectBehaviour();
+    m_entryLine = std::make_unique<EntryLine>(*this);
     // The clock runs from the window's creation; the first tick is not left
     // to wait a second, since automatic dating copies these labels.
     tickClock();
@@ -206,16 +210,8 @@ void Main::logLineSelected(int row)
 
 void Main::updateNextQsoLine()
 {
-    if (stationKind() == StationKind::Fixed) {
-        const int next = m_c.Liste_Orvil->currentIndex().row() + 2;
-        m_c.Frame3->setTitle(QStringLiteral("QSO N° %1 depuis la station fixe en %2").arg(next).arg(m_c.L_Station->text()));
-    } else {
-        const int count = m_state.OutingQsoCount;
-        m_c.Frame3->setTitle(QStringLiteral("QSO N°%1%2 depuis la station portable en %3")
-                                 .arg(count < 0 ? QString() : QStringLiteral(" "))
-                                 .arg(count)
-                                 .arg(m_c.L_Station_P->text()));
-    }
+    m_c.Frame3->setTitle(nextQsoLine(stationKind(), m_c.Liste_Orvil->currentIndex().row(), m_state.OutingQsoCount,
+                                     m_c.L_Station->text(), m_c.L_Station_P->text()));
 }
 
 void Main::applyStoreResult(const StoreResult &result)

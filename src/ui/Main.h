@@ -7,11 +7,13 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 class QStringListModel;
 
 namespace pendrel::ui {
 
+class EntryLine;
 class Station;
 
 // The main window: the log list, the entry line, the own station and the
@@ -30,6 +32,8 @@ public:
     const AppState &state() const { return m_state; }
     Platform &platform() { return m_platform; }
     const LogStore &logStore() const { return m_store; }
+    // The writer of every file the windows change.
+    FileWriter &fileWriter() const { return m_platform.fileWriter ? *m_platform.fileWriter : FileWriter::standard(); }
     MainControls &controls() { return m_c; }
     QStringListModel *logModel() { return m_model; }
 
@@ -103,6 +107,7 @@ private:
     bool m_ended = false;
     int m_exitCode = 0;
     bool m_startingOuting = false;
+    std::unique_ptr<EntryLine> m_entryLine;
 };
 
 } // namespace pendrel::ui
