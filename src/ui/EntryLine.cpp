@@ -41,6 +41,9 @@ int keyCode(const QKeyEvent &key)
         return KeyEnter;
     if (key.key() == Qt::Key_Backspace)
         return KeyBackspace;
+    // Shortcuts (Ctrl+V, Ctrl+A) type nothing; AltGr (Ctrl+Alt) still types.
+    if (key.modifiers().testFlag(Qt::ControlModifier) && !key.modifiers().testFlag(Qt::AltModifier))
+        return 0;
     const QString text = key.text();
     if (text.isEmpty() || text.at(0) < u' ' || text.at(0) == u'\x7f')
         return 0;
@@ -141,9 +144,13 @@ void EntryLine::open(EntryField field)
     control->setFocus();
 }
 
+// The field the operator is sent to takes typing, even a station field that
+// is still locked (the portable locator before "Nouvelle sortie").
 void EntryLine::focus(EntryField field)
 {
-    widget(field)->setFocus();
+    QWidget *control = widget(field);
+    control->setEnabled(true);
+    control->setFocus();
 }
 
 bool EntryLine::firstRun() const
