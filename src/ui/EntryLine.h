@@ -49,6 +49,7 @@ private:
 
     // The buttons (EntryLineActions.cpp).
     void validate();
+    // Stores the QSO as planned and shows the log, or reports the failure.
     StoreResult store(const ValidationPlan &plan);
     void clear();
     void edit();

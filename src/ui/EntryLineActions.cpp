@@ -30,7 +30,6 @@ void EntryLine::validate()
         // The QSO first: when its log refuses it, no file has changed and the
         // line stays as typed, ready to be validated again.
         const StoreResult stored = store(plan);
-        m_main.applyStoreResult(stored);
         if (!stored.ok) {
             focus(EntryField::Valide_A);
             return;
@@ -64,12 +63,13 @@ StoreResult EntryLine::store(const ValidationPlan &plan)
     const LogStore &logs = m_main.logStore();
     const QString &callsign = m_main.state().StationCallsign;
     const StationKind kind = m_main.stationKind();
-    switch (plan.store) {
-    case StoreAction::Replace: return logs.ReplaceQso(callsign, kind, plan.recordLine, plan.oldRecordLine);
-    case StoreAction::InsertByDate: return logs.InsertQsoByDate(callsign, kind, plan.recordLine);
-    case StoreAction::Append: break;
-    }
-    return logs.AppendQso(callsign, kind, plan.recordLine);
+    if (plan.store == StoreAction::Append)
+        return m_main.appendQso(plan.recordLine);
+    const StoreResult result = plan.store == StoreAction::Replace
+                                   ? logs.ReplaceQso(callsign, kind, plan.recordLine, plan.oldRecordLine)
+                                   : logs.InsertQsoByDate(callsign, kind, plan.recordLine);
+    m_main.applyStoreResult(result);
+    return result;
 }
 
 void EntryLine::clear()

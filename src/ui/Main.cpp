@@ -3,6 +3,7 @@
 #include "core/entry/LogLineActions.h"
 #include "core/info/RevisionHistory.h"
 #include "core/storage/Bands.h"
+#include "core/storage/Cp1252.h"
 #include "core/storage/DateTimeText.h"
 #include "core/storage/NumericValue.h"
 #include "core/storage/QsoRecord.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -157,6 +159,8 @@ void Main::LoadLog()
         m_c.Ind_A->setEnabled(true);
         return;
     }
+    m_shownLog = {};
+    const FileStamp stamp = stampOfLog(); // before reading: a change while reading shows as a new stamp
     const LoadResult result = m_store.LoadLog(m_state.StationCallsign, stationKind());
     if (result.status == ReadStatus::NotFound) {
         showRecoveryDialog();
@@ -168,6 +172,7 @@ void Main::LoadLog()
         return;
     }
     m_model->setStringList(result.view.listLines);
+    m_shownLog = stamp;
     m_c.KmW_Max->setText(result.view.bestKmW);
     m_c.Total_P->setText(result.view.totalPoints);
     m_c.Ind_A->setEnabled(true);
@@ -222,6 +227,35 @@ void Main::applyStoreResult(const StoreResult &result)
     }
     LoadLog();
     selectLastLine();
+}
+
+StoreResult Main::appendQso(const QString &recordLine)
+{
+    const bool listIsFile = m_shownLog.size >= 0 && stampOfLog() == m_shownLog;
+    const StoreResult result = m_store.AppendQso(m_state.StationCallsign, stationKind(), recordLine);
+    const FileStamp after = stampOfLog();
+    // Anything but exactly one more line on the file as shown: read it all.
+    if (!result.ok || !listIsFile || after.size != m_shownLog.size + cp1252::encode(recordLine).size() + 2) {
+        applyStoreResult(result);
+        return result;
+    }
+    const int row = m_model->rowCount();
+    m_model->insertRows(row, 1);
+    m_model->setData(m_model->index(row), listLineFromRecordLine(recordLine, row + 1));
+    const LogView added = LogStore::buildView(QStringList{recordLine});
+    m_c.Total_P->setText(
+        QString::number(numericValue(m_c.Total_P->text()) + numericValue(added.totalPoints), 'g', 15));
+    if (numericValue(added.bestKmW) > numericValue(m_c.KmW_Max->text()))
+        m_c.KmW_Max->setText(added.bestKmW);
+    m_shownLog = after;
+    selectLastLine();
+    return result;
+}
+
+Main::FileStamp Main::stampOfLog() const
+{
+    const QFileInfo file(m_store.logPath(m_state.StationCallsign, stationKind()));
+    return file.exists() ? FileStamp{file.size(), file.lastModified()} : FileStamp{};
 }
 
 void Main::showCallsign(const QString &shown)

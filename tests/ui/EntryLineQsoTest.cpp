@@ -295,4 +295,44 @@ TEST_F(EntryLineQso, BestKmWAlarmOnlyBeyondTheBestOfTheLog)
     }
 }
 
+TEST_F(EntryLineQso, ListStaysTheFileWhenTheLogChangedBehindTheWindow)
+{
+    const struct {
+        const char *name;
+        std::function<void()> change;
+    } cases[] = {
+        {"untouched", [] {}},
+        {"a QSO added", [this] { writeLog("F1AAA_QRP.log", {qso("F1X", "500"), qso("F2X", "7")}); }},
+        {"same size, edited in place",
+         [this] {
+             writeLog("F1AAA_QRP.log", {qso("F9X", "900")});
+             QFile file(folder.path("F1AAA_QRP.log"));
+             file.open(QIODevice::ReadWrite);
+             file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+         }},
+        {"last line end removed",
+         [this] { QFile(folder.path("F1AAA_QRP.log")).resize(folder.read("F1AAA_QRP.log").size() - 2); }},
+    };
+    for (const auto &t : cases) {
+        SCOPED_TRACE(t.name);
+        settings.values.clear();
+        startStation({qso("F1X", "500")});
+        typeQso({"f6xyz", "", "jn03tj", "", "", "", ""});
+        t.change();
+        validate();
+        const QStringList file = fileLines("F1AAA_QRP.log");
+        ASSERT_EQ(logLines().size(), file.size());
+        double total = 0, best = 0;
+        for (int i = 0; i < file.size(); ++i) {
+            EXPECT_EQ(logLines()[i], listLineFromRecordLine(file[i], i + 1)) << i;
+            total += file[i].mid(131, 1).toDouble() + file[i].mid(134, 2).trimmed().toDouble();
+            best = std::max(best, file[i].mid(124, 5).trimmed().toDouble());
+        }
+        EXPECT_EQ(c().Total_P->text(), QString::number(total));
+        EXPECT_EQ(c().KmW_Max->text(), QString::number(best));
+        EXPECT_EQ(main->state().SelectedLogLine, logLines().last());
+        main.reset();
+    }
+}
+
 } // namespace

@@ -202,4 +202,18 @@ TEST_F(EntryLineRules, ModeAndBandRememberTheirListIndexOnEveryKey)
     EXPECT_EQ(setting("Setup F1AAA", "bande Utilisee"), "-1");
 }
 
+TEST_F(EntryLineRules, FieldChangedAfterItsEnterStopsTheValidation)
+{
+    startStation();
+    typeQso({"f6xyz", "jean", "jn03tj", "29", "", "", ""});
+    // Back in a field the chain left open, changed without its Enter.
+    c().Prenom_A->setFocus();
+    typeKeys("Prenom_A", "-christophe");
+    c().Valide_A->click();
+    EXPECT_EQ(dialogs.messages, QStringList{"14 caracteres maxi pour le Prenom"});
+    EXPECT_EQ(focusName(), "Prenom_A");
+    EXPECT_EQ(textOf("Prenom_A"), "JEAN-CHRISTOPHE");
+    EXPECT_TRUE(folder.read("F1AAA_QRP.log").isEmpty());
+}
+
 } // namespace
