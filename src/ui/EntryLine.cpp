@@ -9,11 +9,9 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 
 namespace pendrel::ui {
