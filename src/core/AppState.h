@@ -8,6 +8,8 @@ struct AppState {
     QString StationCallsign = QStringLiteral("FXXXX");
     bool FirstInstall = false;
     QString SelectedLogLine;
+    // The log list line loaded by "Modifier un QS0": the QSO the validation replaces.
+    QString EditedLogLine;
     bool EditMode = false;
     bool InsertMode = false;
     qint16 OutingQsoCount = 1;

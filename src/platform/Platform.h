@@ -8,6 +8,8 @@
 
 namespace pendrel {
 
+class FileWriter;
+
 // The seams handed to every window: the real ones in the program, fakes in tests.
 struct Platform {
     Clock &clock;
@@ -15,6 +17,8 @@ struct Platform {
     SettingsStore &settings;
     Printer &printer;
     QString dataFolder;
+    // Writes every file the windows change; none: FileWriter::standard().
+    FileWriter *fileWriter = nullptr;
 };
 
 } // namespace pendrel

@@ -1,11 +1,14 @@
 #include "ui/Main.h"
 
+#include "core/entry/LogLineActions.h"
 #include "core/info/RevisionHistory.h"
 #include "core/storage/Bands.h"
+#include "core/storage/Cp1252.h"
 #include "core/storage/DateTimeText.h"
 #include "core/storage/NumericValue.h"
 #include "core/storage/QsoRecord.h"
 #include "core/storage/SettingsKeys.h"
+#include "ui/EntryLine.h"
 #include "ui/Gestion_Erreur.h"
 #include "ui/Station.h"
 #include "ui/WindowPlacement.h"
@@ -15,6 +18,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +32,8 @@ namespace pendrel::ui {
 namespace keys = settings;
 
 Main::Main(Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_store(platform.dataFolder), m_model(new QStringListModel(this)),
+    : QMainWindow(parent), m_platform(platform), m_store(platform.dataFolder, fileWriter()),
+      m_model(new QStringListModel(this)),
       m_endProgram([](int code) { QCoreApplication::exit(code); })
 {
     setObjectName(QStringLiteral("Main"));
@@ -37,6 +42,7 @@ Main::Main(Platform &platform, QWidget *parent)
     buildMenus();
     setInitialEntryState();
     connectBehaviour();
+    m_entryLine = std::make_unique<EntryLine>(*this);
     // The clock runs from the window's creation; the first tick is not left
     // to wait a second, since automatic dating copies these labels.
     tickClock();
@@ -155,6 +161,8 @@ void Main::LoadLog()
         m_c.Ind_A->setEnabled(true);
         return;
     }
+    m_shownLog = {};
+    const FileStamp stamp = stampOfLog(); // before reading: a change while reading shows as a new stamp
     const LoadResult result = m_store.LoadLog(m_state.StationCallsign, stationKind());
     if (result.status == ReadStatus::NotFound) {
         showRecoveryDialog();
@@ -166,6 +174,7 @@ void Main::LoadLog()
         return;
     }
     m_model->setStringList(result.view.listLines);
+    m_shownLog = stamp;
     m_c.KmW_Max->setText(result.view.bestKmW);
     m_c.Total_P->setText(result.view.totalPoints);
     m_c.Ind_A->setEnabled(true);
@@ -205,16 +214,8 @@ void Main::logLineSelected(int row)
 
 void Main::updateNextQsoLine()
 {
-    if (stationKind() == StationKind::Fixed) {
-        const int next = m_c.Liste_Orvil->currentIndex().row() + 2;
-        m_c.Frame3->setTitle(QStringLiteral("QSO N° %1 depuis la station fixe en %2").arg(next).arg(m_c.L_Station->text()));
-    } else {
-        const int count = m_state.OutingQsoCount;
-        m_c.Frame3->setTitle(QStringLiteral("QSO N°%1%2 depuis la station portable en %3")
-                                 .arg(count < 0 ? QString() : QStringLiteral(" "))
-                                 .arg(count)
-                                 .arg(m_c.L_Station_P->text()));
-    }
+    m_c.Frame3->setTitle(nextQsoLine(stationKind(), m_c.Liste_Orvil->currentIndex().row(), m_state.OutingQsoCount,
+                                     m_c.L_Station->text(), m_c.L_Station_P->text()));
 }
 
 void Main::applyStoreResult(const StoreResult &result)
@@ -225,6 +226,35 @@ void Main::applyStoreResult(const StoreResult &result)
     }
     LoadLog();
     selectLastLine();
+}
+
+StoreResult Main::appendQso(const QString &recordLine)
+{
+    const bool listIsFile = m_shownLog.size >= 0 && stampOfLog() == m_shownLog;
+    const StoreResult result = m_store.AppendQso(m_state.StationCallsign, stationKind(), recordLine);
+    const FileStamp after = stampOfLog();
+    // Anything but exactly one more line on the file as shown: read it all.
+    if (!result.ok || !listIsFile || after.size != m_shownLog.size + cp1252::encode(recordLine).size() + 2) {
+        applyStoreResult(result);
+        return result;
+    }
+    const int row = m_model->rowCount();
+    m_model->insertRows(row, 1);
+    m_model->setData(m_model->index(row), listLineFromRecordLine(recordLine, row + 1));
+    const LogView added = LogStore::buildView(QStringList{recordLine});
+    m_c.Total_P->setText(
+        QString::number(numericValue(m_c.Total_P->text()) + numericValue(added.totalPoints), 'g', 15));
+    if (numericValue(added.bestKmW) > numericValue(m_c.KmW_Max->text()))
+        m_c.KmW_Max->setText(added.bestKmW);
+    m_shownLog = after;
+    selectLastLine();
+    return result;
+}
+
+Main::FileStamp Main::stampOfLog() const
+{
+    const QFileInfo file(m_store.logPath(m_state.StationCallsign, stationKind()));
+    return file.exists() ? FileStamp{file.size(), file.lastModified()} : FileStamp{};
 }
 
 void Main::showCallsign(const QString &shown)

@@ -4,14 +4,17 @@
 #include "platform/Platform.h"
 #include "ui/MainControls.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 class QStringListModel;
 
 namespace pendrel::ui {
 
+class EntryLine;
 class Station;
 
 // The main window: the log list, the entry line, the own station and the
@@ -30,6 +33,8 @@ public:
     const AppState &state() const { return m_state; }
     Platform &platform() { return m_platform; }
     const LogStore &logStore() const { return m_store; }
+    // The writer of every file the windows change.
+    FileWriter &fileWriter() const { return m_platform.fileWriter ? *m_platform.fileWriter : FileWriter::standard(); }
     MainControls &controls() { return m_c; }
     QStringListModel *logModel() { return m_model; }
 
@@ -50,6 +55,11 @@ public:
     // After a change to a log file: its message when it failed, else the
     // reloaded list with its last line selected.
     void applyStoreResult(const StoreResult &result);
+    // Appends a QSO to the log of the current kind and shows it. While the
+    // file is still exactly what the list was read from, the list and the
+    // totals take the one new line instead of reading the whole log again.
+    // A failure is reported and changes nothing.
+    StoreResult appendQso(const QString &recordLine);
 
     // Shows the callsign as given in I_Station and, followed by "/P", in I_Station_P.
     void showCallsign(const QString &shown);
@@ -96,6 +106,14 @@ private:
     void showRecoveryDialog();
     void logLineSelected(int row);
 
+    // The log file as the list last read it: its size and time of change.
+    struct FileStamp {
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const FileStamp &) const = default;
+    };
+    FileStamp stampOfLog() const;
+
     Platform &m_platform;
     AppState m_state;
     LogStore m_store;
@@ -106,6 +124,8 @@ private:
     bool m_ended = false;
     int m_exitCode = 0;
     bool m_startingOuting = false;
+    FileStamp m_shownLog;
+    std::unique_ptr<EntryLine> m_entryLine;
 };
 
 } // namespace pendrel::ui

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 
 namespace pendrel {
 
@@ -161,6 +162,17 @@ int qsoCount(const QStringList &lines)
     return n;
 }
 
+qsizetype countLineEnds(QByteArrayView bytes)
+{
+    qsizetype n = 0;
+    if (bytes.isEmpty())
+        return n;
+    for (const char *at = bytes.data(), *end = at + bytes.size();
+         (at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)))) != nullptr; ++at)
+        ++n;
+    return n;
+}
+
 StoreResult logFull(const QString &path)
 {
     return {false, QStringLiteral("Le log %1 contient déjà %2 QSO, le maximum que Pendrel sait numéroter.\r\n"
@@ -187,14 +199,23 @@ StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(path, file.exists() ? file.errorString() : QStringLiteral("fichier introuvable"));
-    const QByteArray bytes = file.readAll();
+    // Scanned where it lies when it can be mapped: a long log is not copied
+    // into memory just to count its lines.
+    const qint64 size = file.size();
+    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    const QByteArray read = size > 0 && !mapped ? file.readAll() : QByteArray();
+    const QByteArrayView bytes = mapped ? QByteArrayView(mapped, size) : QByteArrayView(read);
+    const bool open = !bytes.isEmpty() && !bytes.endsWith('\n');
+    const bool full = countLineEnds(bytes) + (open ? 1 : 0) >= QsoRecord::MaxQsoNumber
+                      && qsoCount(splitLines(cp1252::decode(bytes))) >= QsoRecord::MaxQsoNumber;
+    if (mapped)
+        file.unmap(mapped);
     file.close();
-    if (bytes.count('\n') + (bytes.endsWith('\n') || bytes.isEmpty() ? 0 : 1) >= QsoRecord::MaxQsoNumber
-        && qsoCount(splitLines(cp1252::decode(bytes))) >= QsoRecord::MaxQsoNumber)
+    if (full)
         return logFull(path);
     QByteArray content;
     // A hand-edited last line without its line end must not swallow the new QSO.
-    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+    if (open)
         content.append("\r\n");
     content.append(encodeLines({recordLine}));
     QString reason;

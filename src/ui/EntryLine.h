@@ -1,0 +1,67 @@
+#pragma once
+#include "core/entry/EntryChain.h"
+#include "core/entry/EntryFields.h"
+#include "core/entry/Validation.h"
+
+#include <QList>
+#include <QObject>
+
+class QKeyEvent;
+class QLineEdit;
+class QWidget;
+
+namespace pendrel::ui {
+
+class Main;
+struct MainControls;
+
+// The entry line of the main window bound to the entry rules: it watches the
+// keys of every entry and station field, asks the core what each key and each
+// Enter does, and applies the verdict (message, focus, colours, texts,
+// settings). It also carries out the five buttons of the line: validate,
+// clear, edit, delete and insert. Main owns it; it keeps no state of its own
+// beyond what Main's AppState holds.
+class EntryLine : public QObject {
+    Q_OBJECT
+public:
+    explicit EntryLine(Main &main);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Fields and their controls.
+    QWidget *widget(EntryField field) const;
+    QString text(EntryField field) const;
+    void setText(EntryField field, const QString &text);
+    void open(EntryField field);
+    void focus(EntryField field);
+    EntryFields gather() const;
+    bool firstRun() const;
+
+    // Keys and the Enter rules (EntryLine.cpp).
+    bool keyPressed(EntryField field, QObject *target, const QKeyEvent &key);
+    void forwardKey(QObject *target, const QKeyEvent &key, int code);
+    void upperCasePasted(EntryField field, QLineEdit *edit, const QString &typed);
+    void enter(EntryField field);
+    void apply(EntryField field, const EnterOutcome &outcome);
+    void lookupFirstName();
+
+    // The buttons (EntryLineActions.cpp).
+    void validate();
+    // Stores the QSO as planned and shows the log, or reports the failure.
+    StoreResult store(const ValidationPlan &plan);
+    void clear();
+    void edit();
+    void remove();
+    void insert();
+    void lock(const QList<FieldText> &texts);
+    void endModes();
+    void showOutingCount(qint16 count);
+
+    Main &m_main;
+    MainControls &m_c;
+    bool m_forwarding = false; // a key the filter changed is on its way to the field
+};
+
+} // namespace pendrel::ui
