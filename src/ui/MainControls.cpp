@@ -269,6 +269,7 @@ QWidget *Main::buildLogHeadings()
         heading->setFont(fixedFont);
         if (auto *sort = qobject_cast<QPushButton *>(heading)) {
             sort->setFlat(true);
+            sort->setFocusPolicy(Qt::NoFocus); // a sort leaves the operator's typing where it was
             sort->setFixedWidth(QFontMetrics(fixedFont).horizontalAdvance(sort->text()) + 10);
         }
         heading->adjustSize();

@@ -24,6 +24,7 @@ void Main::connectViews()
     for (const auto &[button, key] : sorts) {
         connect(button, &QPushButton::clicked, this, [this, key = key] {
             m_model->setStringList(sortLogLines(m_model->stringList(), key));
+            m_shownLog = {}; // the list no longer shows the file's order: the next QSO reloads it
         });
     }
     connect(m_c.Tri_Date, &QPushButton::clicked, this, &Main::LoadLog);

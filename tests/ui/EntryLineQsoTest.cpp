@@ -335,4 +335,18 @@ TEST_F(EntryLineQso, ListStaysTheFileWhenTheLogChangedBehindTheWindow)
     }
 }
 
+TEST_F(EntryLineQso, QsoValidatedOnASortedViewShowsTheFileOrderAgain)
+{
+    startStation({qso("F9Z", "500"), qso("F1A", "7")});
+    QTest::mouseClick(c().Tri_Ind, Qt::LeftButton);
+    ASSERT_EQ(logLines().first().mid(7, 12).trimmed(), "F1A");
+    typeQso({"f6xyz", "", "jn03tj", "", "", "", ""});
+    validate();
+    const QStringList file = fileLines("F1AAA_QRP.log");
+    ASSERT_EQ(file.size(), 3);
+    ASSERT_EQ(logLines().size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(logLines()[i], listLineFromRecordLine(file[i], i + 1)) << i;
+}
+
 } // namespace
