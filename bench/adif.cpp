@@ -5,6 +5,7 @@
 #include "core/adif/AdifExport.h"
 #include "core/adif/AdifImport.h"
 #include "core/storage/QsoRecord.h"
+#include "support/BestTime.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -24,18 +25,6 @@ constexpr int LogQsos = 1000;
 // The log holds at most 99,999 QSOs: the file fills a 1,000-QSO log to the brim.
 constexpr int ImportedQsos = QsoRecord::MaxQsoNumber - LogQsos;
 
-// Best of three runs, in milliseconds.
-double bestOf3(const std::function<void()> &run)
-{
-    double best = 1e300;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer t;
-        t.start();
-        run();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
 
 QByteArray readFile(const QString &path)
 {
@@ -154,7 +143,7 @@ int main()
     request.adifPath = adifPath;
 
     adif::ImportResult result;
-    const double import = bestOf3([&] {
+    const double import = bench::bestMs(3, [&] {
         writeFile(logPath, smallLogBytes);
         result = adif::importFile(request);
     });
@@ -164,13 +153,13 @@ int main()
     }
     const qint64 newLogSize = QFile(logPath).size();
     const QString floorPath = QDir(folder).filePath(QStringLiteral("floor.txt"));
-    const double importFloor = bestOf3([&] {
+    const double importFloor = bench::bestMs(3, [&] {
         const QByteArray a = readFile(adifPath);
         const QByteArray l = readFile(logPath);
         writeFile(floorPath, QByteArray(newLogSize, a.isEmpty() || l.isEmpty() ? 'x' : 'y'));
     });
     qsizetype readerRecords = 0;
-    const double readerOnly = bestOf3([&] {
+    const double readerOnly = bench::bestMs(3, [&] {
         readerRecords = 0;
         adif::readRecords(adifBytes, [&](const adif::Record &r) { return readerRecords += r.fields.size() > 0, true; });
     });
@@ -181,9 +170,9 @@ int main()
         bigLog.append(recordLine(i, 1990 + i % 30));
     writeFile(QDir(folder).filePath(QStringLiteral("F9EXP_QRP.log")), encodeLines(bigLog));
     adif::ExportResult exported;
-    const double exportTime = bestOf3([&] { exported = adif::exportFixedLog(folder, QStringLiteral("F9EXP")); });
+    const double exportTime = bench::bestMs(3, [&] { exported = adif::exportFixedLog(folder, QStringLiteral("F9EXP")); });
     const qint64 adiSize = QFile(exported.path).size();
-    const double exportFloor = bestOf3([&] {
+    const double exportFloor = bench::bestMs(3, [&] {
         const QByteArray l = readFile(QDir(folder).filePath(QStringLiteral("F9EXP_QRP.log")));
         writeFile(floorPath, QByteArray(adiSize, l.isEmpty() ? 'x' : 'y'));
     });

@@ -2,6 +2,7 @@
 // totals, fill the list model, beside the floor of reading the same bytes.
 #include "core/storage/Cp1252.h"
 #include "core/storage/LogStore.h"
+#include "support/BestTime.h"
 #include "support/LogGenerator.h"
 
 #include <QCoreApplication>
@@ -14,23 +15,6 @@
 #include <functional>
 
 using namespace pendrel;
-
-namespace {
-
-// Best of `runs` timings, in milliseconds: the least disturbed by the machine.
-double bestMs(int runs, const std::function<void()> &work)
-{
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -51,14 +35,14 @@ int main(int argc, char **argv)
     const QString path = store.logPath(callsign, StationKind::Fixed);
 
     qint64 bytes = 0;
-    const double floorMs = bestMs(runs, [&] {
+    const double floorMs = bench::bestMs(runs, [&] {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
         bytes = file.readAll().size();
     });
 
     // A second floor: the decoding every load must do anyway.
-    const double decodeFloorMs = bestMs(runs, [&] {
+    const double decodeFloorMs = bench::bestMs(runs, [&] {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
         bytes = cp1252::decode(file.readAll()).size();
@@ -66,17 +50,17 @@ int main(int argc, char **argv)
 
     QStringListModel model;
     LoadResult result;
-    const double loadMs = bestMs(runs, [&] {
+    const double loadMs = bench::bestMs(runs, [&] {
         result = store.LoadLog(callsign, StationKind::Fixed);
         model.setStringList(result.view.listLines);
     });
 
     // Where the time goes.
     FileBytes file;
-    const double readMs = bestMs(runs, [&] { file = readFileBytes(path); });
+    const double readMs = bench::bestMs(runs, [&] { file = readFileBytes(path); });
     LogView view;
-    const double buildMs = bestMs(runs, [&] { view = LogStore::buildView(file.bytes); });
-    const double modelMs = bestMs(runs, [&] { model.setStringList(view.listLines); });
+    const double buildMs = bench::bestMs(runs, [&] { view = LogStore::buildView(file.bytes); });
+    const double modelMs = bench::bestMs(runs, [&] { model.setStringList(view.listLines); });
 
     if (result.status != ReadStatus::Ok || model.rowCount() != qsos) {
         std::fprintf(stderr, "load failed: %d rows\n", model.rowCount());

@@ -5,6 +5,7 @@
 #include "core/storage/TextFile.h"
 #include "core/views/LogSearch.h"
 #include "core/views/LogSort.h"
+#include "support/BestTime.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -69,18 +70,6 @@ QStringList generateRecordLines()
     return lines;
 }
 
-// Best of kRuns, in milliseconds.
-double bestMs(const std::function<void()> &work)
-{
-    double best = 1e300;
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
 
 } // namespace
 
@@ -94,7 +83,7 @@ int main()
     FileWriter::standard().replaceFile(store.logPath("F0ABC", StationKind::Fixed), encodeLines(records), &error);
 
     qsizetype sink = 0; // keeps the results alive
-    const double floor = bestMs([&] {
+    const double floor = bench::bestMs(kRuns, [&] {
         QStringList copy;
         copy.reserve(lines.size());
         for (const QString &l : lines)
@@ -105,7 +94,7 @@ int main()
     std::printf("  %-34s %9.2f ms\n", "floor: copy the lines once", floor);
 
     auto report = [&](const char *what, const std::function<void()> &work) {
-        const double ms = bestMs(work);
+        const double ms = bench::bestMs(kRuns, work);
         std::printf("  %-34s %9.2f ms  %6.1f x floor\n", what, ms, ms / floor);
     };
     const std::pair<const char *, LogSortKey> sorts[] = {{"sort Indicatif", LogSortKey::Indicatif},
