@@ -23,21 +23,26 @@ constexpr Piece blanks(int n)
     return {0, n};
 }
 
-// Assembles pieces of `line`; a line shorter than the 151 columns reads as if
-// filled with blanks, so every result has its full width.
-QString assemble(QStringView line, Layout layout, qsizetype reserve = QsoRecord::ListLineLength)
+// Appends pieces of `line` to `out`; a line shorter than the 151 columns reads
+// as if filled with blanks, so every result has its full width.
+void appendPieces(QString &out, QStringView line, Layout layout)
 {
-    QString out;
-    out.reserve(reserve);
     for (const Piece &p : layout) {
         if (p.a == 0) {
-            out.append(QString(p.b, u' '));
+            out.resize(out.size() + p.b, u' ');
             continue;
         }
         const QStringView part = line.size() >= p.a ? line.mid(p.a - 1, p.b - p.a + 1) : QStringView();
         out.append(part);
-        out.append(QString(p.b - p.a + 1 - part.size(), u' '));
+        out.resize(out.size() + (p.b - p.a + 1 - part.size()), u' ');
     }
+}
+
+QString assemble(QStringView line, Layout layout, qsizetype reserve = QsoRecord::ListLineLength)
+{
+    QString out;
+    out.reserve(reserve);
+    appendPieces(out, line, layout);
     return out;
 }
 
@@ -76,20 +81,22 @@ double sortValue(QStringView line, LogSortKey key)
 // deleting the QSO from a sorted view would then miss it in the file.
 QString rebuiltLine(int rank, QStringView line, LogSortKey key)
 {
-    QString rest;
+    QString out = listNumberField(rank);
+    out.reserve(QsoRecord::ListLineLength);
+    out.append(u"  ");
     switch (key) {
     case LogSortKey::Dpt:
     case LogSortKey::Indicatif:
-        rest = assemble(line, {{8, 19}, blanks(2), {22, 25}, blanks(1), {27, 151}});
+        appendPieces(out, line, {{8, 19}, blanks(2), {22, 25}, blanks(1), {27, 151}});
         break;
     case LogSortKey::QRB:
-        rest = assemble(line, {{8, 119}, blanks(2), {122, 126}, blanks(1), {128, 151}});
+        appendPieces(out, line, {{8, 119}, blanks(2), {122, 126}, blanks(1), {128, 151}});
         break;
     case LogSortKey::KmW:
-        rest = assemble(line, {{8, 137}, blanks(2), {140, 144}, blanks(1), {146, 151}});
+        appendPieces(out, line, {{8, 137}, blanks(2), {140, 144}, blanks(1), {146, 151}});
         break;
     }
-    return listNumberField(rank) + QStringLiteral("  ") + rest;
+    return out;
 }
 
 // Folds a letter for the comparison: case is ignored, and so are accents, so
@@ -107,8 +114,13 @@ char16_t foldedLetter(char16_t u)
 // The text as compared; ASCII, nearly all of a log, takes the fast path.
 QString folded(QString text)
 {
-    for (QChar &c : text)
-        c = QChar(foldedLetter(c.unicode()));
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u >= u'A' && u <= u'Z')
+            c = QChar(char16_t(u + (u'a' - u'A')));
+        else if (u >= 0x80)
+            c = QChar(foldedLetter(u));
+    }
     return text;
 }
 
