@@ -258,10 +258,10 @@ QWidget *Main::buildLogHeadings()
     m_c.Tri_KmW = button("Tri_KmW", QStringLiteral("Km/W"), headings,
                          QStringLiteral("Clickez sur \"Km/W\" pour trier le log par Kilometres/Watts"));
 
-    // (list line column, heading)
+    // (list line column, heading); "Date" stands two columns on, clear of the end of "Locator".
     const std::pair<int, QWidget *> placed[] = {
         {1, m_c.Label_Liste_QRP}, {8, m_c.Tri_Ind}, {22, m_c.Tri_Dpt}, {27, m_c.Label24},
-        {50, m_c.Tri_Date},       {60, m_c.Label25}, {122, m_c.Tri_QRB}, {127, m_c.Label28},
+        {52, m_c.Tri_Date},       {60, m_c.Label25}, {122, m_c.Tri_QRB}, {127, m_c.Label28},
         {140, m_c.Tri_KmW},       {145, m_c.Label27},
     };
     int height = 0;
@@ -273,11 +273,17 @@ QWidget *Main::buildLogHeadings()
             sort->setFixedWidth(QFontMetrics(fixedFont).horizontalAdvance(sort->text()) + 10);
         }
         heading->adjustSize();
-        heading->move(left + (column - 1) * charWidth, 0);
-        if (qobject_cast<QPushButton *>(heading))
-            heading->raise(); // over the end of a longer heading text
+        int x = left + (column - 1) * charWidth;
+        if (auto *sort = qobject_cast<QPushButton *>(heading)) {
+            x -= (sort->width() - QFontMetrics(fixedFont).horizontalAdvance(sort->text())) / 2; // text on its column
+            sort->raise();
+        }
+        heading->move(x, 0);
         height = std::max(height, heading->height());
     }
+    // One height for all, so that labels and button captions share a baseline.
+    for (const auto &[column, heading] : placed)
+        heading->resize(heading->width(), height);
     headings->setFixedHeight(height);
     headings->setMinimumWidth(left + 152 * charWidth);
     m_c.Liste_Orvil->setMinimumWidth(headings->minimumWidth() + 2 * left + 20);
