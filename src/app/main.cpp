@@ -11,8 +11,10 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The name only: a display name would be appended by the platform to
+    // every window caption ("... Revision  1.1.0a - Pendrel"). Message boxes
+    // take their title from applicationDisplayName(), which falls back to it.
     QApplication::setApplicationName(QStringLiteral("Pendrel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pendrel"));
 
     // The standard buttons of Qt's own dialogs in French ("Oui", "Non", "Annuler").
     QTranslator qtTranslator;
