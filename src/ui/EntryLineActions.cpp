@@ -20,9 +20,15 @@ void EntryLine::validate()
     Dialogs &dialogs = m_main.platform().dialogs;
     const ValidationPlan plan = planValidation(gather());
     if (!plan.verdict.accepted) {
-        // A field changed after its Enter: back to it, the line as typed.
+        // A field changed after its Enter: back to it, the line as typed. A
+        // station field only gets the focus, as after its own Enter rule: the
+        // current colour belongs to the entry line.
         dialogs.message(plan.verdict.message);
-        open(plan.verdict.focus);
+        const EntryField back = plan.verdict.focus;
+        if (back == EntryField::Pwr_F || back == EntryField::Pwr_P || back == EntryField::L_Station_P)
+            focus(back);
+        else
+            open(back);
         return;
     }
     if (dialogs.ask(plan.question)) {

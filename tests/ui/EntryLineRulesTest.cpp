@@ -216,4 +216,35 @@ TEST_F(EntryLineRules, FieldChangedAfterItsEnterStopsTheValidation)
     EXPECT_TRUE(folder.read("F1AAA_QRP.log").isEmpty());
 }
 
+TEST_F(EntryLineRules, ValidationSendsBackToAStationFieldWithoutRepaintingIt)
+{
+    const struct {
+        bool portable;
+        const char *station, *message;
+    } cases[] = {
+        {false, "Pwr_F", "Entrez la puissance de l'emetteur"},
+        {true, "L_Station_P", "Entrez le locator du portable"},
+    };
+    for (const auto &t : cases) {
+        SCOPED_TRACE(t.station);
+        settings.values.clear();
+        startStation();
+        if (t.portable) {
+            c().mnu_sortie->trigger();
+            typeField("L_Station_P", "jn03ab");
+            typeField("Pwr_P", "3");
+        }
+        typeQso({"f6xyz", "jean", "jn03tj", "29", "", "", ""});
+        const QColor before = colourOf(t.station);
+        // Emptied after the callsign was taken, without its Enter.
+        static_cast<QLineEdit *>(field(t.station))->clear();
+        dialogs.messages.clear();
+        c().Valide_A->click();
+        EXPECT_EQ(dialogs.messages, QStringList{t.message});
+        EXPECT_EQ(focusName(), t.station);
+        EXPECT_EQ(colourOf(t.station), before);
+        EXPECT_TRUE(folder.read(t.portable ? "F1AAA_P_QRP.log" : "F1AAA_QRP.log").isEmpty());
+    }
+}
+
 } // namespace
