@@ -78,11 +78,8 @@ QList<PrintStep> printSteps(const QString &callsign, const QString &today, const
     lines << QString() << QString() << kCredit;
 
     QList<PrintStep> steps = {PrintStep::font(PrintFont, PrintPointSize, true)};
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0 && i % LinesPerPage == 0)
-            steps.append(PrintStep::newPage());
-        steps.append(lines[i].isEmpty() ? PrintStep::blankLine() : PrintStep::line(lines[i]));
-    }
+    for (const QString &line : lines)
+        steps.append(line.isEmpty() ? PrintStep::blankLine() : PrintStep::line(line));
     steps.append(PrintStep::endJob());
     return steps;
 }

@@ -13,8 +13,6 @@ namespace pendrel {
 // (Mnu_Imp_Contacte), made from the log file of one station kind.
 namespace contact_report {
 
-// Printed pages hold this many lines; the report continues on the next page.
-inline constexpr int LinesPerPage = 75;
 inline const QString PrintFont = QStringLiteral("Courier New");
 inline constexpr int PrintPointSize = 8;
 
@@ -24,7 +22,8 @@ QString todayText(const Clock &clock);
 QString fileName(const QString &callsign, const QString &today);
 // The lines of the file, without their line ends.
 QStringList fileLines(const QString &callsign, const QString &today, const QStringList &recordLines);
-// The print job: font, lines, a new page every LinesPerPage lines, end of job.
+// The print job: font, lines, end of job. No page breaks of its own: the
+// printing surface turns the page when it is full, whatever the paper size.
 QList<PrintStep> printSteps(const QString &callsign, const QString &today, const QStringList &recordLines);
 
 } // namespace contact_report
