@@ -1,11 +1,14 @@
 #pragma once
+#include "core/info/RevisionHistory.h"
+#include "core/storage/SettingsKeys.h"
+
 #include <QString>
 
 namespace pendrel {
 
 // The program-wide values, owned by the main window and handed to whoever needs them.
 struct AppState {
-    QString StationCallsign = QStringLiteral("FXXXX");
+    QString StationCallsign = settings::PlaceholderCallsign;
     bool FirstInstall = false;
     QString SelectedLogLine;
     // The log list line loaded by "Modifier un QS0": the QSO the validation replaces.
@@ -13,9 +16,7 @@ struct AppState {
     bool EditMode = false;
     bool InsertMode = false;
     qint16 OutingQsoCount = 1;
-    QString OwnLocator;
-    QString DistantLocator;
-    QString ProgramRevision = QStringLiteral(" 1.1.0a");
+    QString ProgramRevision = ProgramRevisionText;
     QString RevisionHistory;
 };
 

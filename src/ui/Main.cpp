@@ -110,7 +110,6 @@ void Main::start()
     m_state.EditMode = false;
     m_c.Ind_A->setEnabled(true);
     m_state.RevisionHistory = revisionHistoryText();
-    m_state.ProgramRevision = ProgramRevisionText;
 
     const bool portable = callsignSetting(keys::Activite, QStringLiteral("False")).compare(
                               QLatin1String("True"), Qt::CaseInsensitive) == 0;
@@ -118,7 +117,6 @@ void Main::start()
     if (m_ended)
         return;
     showBestKmWFlag();
-    setWindowTitle(QStringLiteral("  Pendrel    Revision ") + m_state.ProgramRevision);
 
     if (m_state.StationCallsign != keys::PlaceholderCallsign)
         LoadLog();
