@@ -111,9 +111,7 @@ void Main::start()
     m_c.Ind_A->setEnabled(true);
     m_state.RevisionHistory = revisionHistoryText();
 
-    const bool portable = callsignSetting(keys::Activite, QStringLiteral("False")).compare(
-                              QLatin1String("True"), Qt::CaseInsensitive) == 0;
-    (portable ? m_c.Option2 : m_c.Option1)->setChecked(true);
+    (callsignFlag(keys::Activite) ? m_c.Option2 : m_c.Option1)->setChecked(true);
     if (m_ended)
         return;
     showBestKmWFlag();
@@ -270,6 +268,11 @@ void Main::selectStoredBandAndMode()
 QString Main::callsignSetting(const QString &key, const QString &defaultValue) const
 {
     return m_platform.settings.read(keys::callsignSection(m_state.StationCallsign), key, defaultValue);
+}
+
+bool Main::callsignFlag(const QString &key) const
+{
+    return callsignSetting(key, QStringLiteral("False")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
 }
 
 void Main::writeCallsignSetting(const QString &key, const QString &value)

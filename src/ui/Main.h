@@ -69,6 +69,8 @@ public:
     // Settings of the current callsign's section.
     QString callsignSetting(const QString &key, const QString &defaultValue) const;
     void writeCallsignSetting(const QString &key, const QString &value);
+    // A "True"/"False" setting of that section (any case); false when absent.
+    bool callsignFlag(const QString &key) const;
 
     // Opens the station dialog; modal at first run, otherwise alongside the window.
     void openStationDialog(bool modal);

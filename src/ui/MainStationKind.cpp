@@ -26,9 +26,7 @@ void Main::enableKindLabels(StationKind kind)
 void Main::showBestKmWFlag()
 {
     const QString &key = stationKind() == StationKind::Fixed ? keys::MeilleurKmWF : keys::MeilleurKmWP;
-    const bool waiting = callsignSetting(key, QStringLiteral("False")).compare(QLatin1String("True"),
-                                                                                Qt::CaseInsensitive) == 0;
-    m_c.Flag_Kmw->setVisible(waiting);
+    m_c.Flag_Kmw->setVisible(callsignFlag(key));
 }
 
 void Main::fixedStationChosen()
