@@ -1,6 +1,6 @@
 #include "ui/Station.h"
 
-#include "core/geo/Locator.h"
+#include "core/station/StationIdentity.h"
 #include "core/storage/SettingsKeys.h"
 #include "ui/FieldColours.h"
 #include "ui/Main.h"
@@ -92,54 +92,25 @@ void Station::moveOn(QLineEdit *from)
     }
 }
 
-bool Station::acceptedCallsign(const QString &callsign)
+// Tells the operator why the typed text is refused, emptying the field when
+// the verdict asks for it.
+bool Station::accepted(const IdentityVerdict &verdict, QLineEdit *field)
 {
-    Dialogs &dialogs = m_main.platform().dialogs;
-    if (callsign.isEmpty()) {
-        dialogs.message(QStringLiteral("Vous devez entrer un indicatif"));
-        return false;
-    }
-    if (callsign.size() > 12) {
-        dialogs.message(QStringLiteral("12 caracteres maximum pour l'indicatif"));
-        return false;
-    }
-    for (QChar c : callsign) {
-        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || c == u'_')) {
-            dialogs.message(QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "));
-            m_newIndicatif->clear();
-            return false;
-        }
-    }
-    return true;
-}
-
-bool Station::acceptedLocator(const QString &locator)
-{
-    Dialogs &dialogs = m_main.platform().dialogs;
-    if (locator.isEmpty()) {
-        dialogs.message(QStringLiteral("Vous devez entrer un locator"));
-        return false;
-    }
-    if (locator.size() != 6) {
-        dialogs.message(QStringLiteral("Le locator doit comporter 6 caracteres"));
-        return false;
-    }
-    int error = 0;
-    CheckLocator(locator, error);
-    if (error) {
-        dialogs.message(QStringLiteral("Erreur dans la saisie du locator"));
-        return false;
-    }
-    return true;
+    if (verdict.accepted())
+        return true;
+    m_main.platform().dialogs.message(verdict.message);
+    if (verdict.emptyField)
+        field->clear();
+    return false;
 }
 
 void Station::Validation()
 {
     const QString callsign = m_newIndicatif->text().toUpper();
-    if (!acceptedCallsign(callsign))
+    if (!accepted(checkStationCallsign(callsign), m_newIndicatif))
         return;
     const QString locator = m_newLocator->text().toUpper();
-    if (!acceptedLocator(locator))
+    if (!accepted(checkStationLocator(locator), m_newLocator))
         return;
 
     // A callsign is new at first install or when the log of the selected

@@ -4,6 +4,10 @@
 class QLineEdit;
 class QPushButton;
 
+namespace pendrel {
+struct IdentityVerdict;
+}
+
 namespace pendrel::ui {
 
 class Main;
@@ -23,8 +27,7 @@ protected:
     void reject() override;
 
 private:
-    bool acceptedCallsign(const QString &callsign);
-    bool acceptedLocator(const QString &locator);
+    bool accepted(const IdentityVerdict &verdict, QLineEdit *field);
     void moveOn(QLineEdit *from);
 
     Main &m_main;
