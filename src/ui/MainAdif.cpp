@@ -13,7 +13,9 @@ namespace pendrel::ui {
 void Main::connectAdif()
 {
     connect(m_c.Mnu_ADIF, &QAction::triggered, this, [this] {
-        m_platform.dialogs.message(adif::exportFixedLog(m_platform.dataFolder, m_state.StationCallsign).message);
+        const adif::ExportResult result = adif::exportFixedLog(m_platform.dataFolder, m_state.StationCallsign,
+                                                               fileWriter());
+        m_platform.dialogs.message(result.message);
     });
     connect(m_c.Mnu_Import_Adif, &QAction::triggered, this, &Main::importAdif);
 }
@@ -45,7 +47,7 @@ void Main::importAdif()
 
     const adif::ImportRequest request{m_platform.dataFolder, m_state.StationCallsign, stationKind(), ownLocator(),
                                       ownPower(), m_state.OutingQsoCount, m_platform.clock.nowLocal().date(), path};
-    const adif::ImportResult result = adif::importFile(request, report, m_store.writer());
+    const adif::ImportResult result = adif::importFile(request, report, fileWriter());
     progress.reset();
     for (const QString &message : result.messages)
         dialogs.message(message);

@@ -37,7 +37,8 @@ void Main::connectViews()
 
     connect(m_c.Mnu_Enr_Contacte, &QAction::triggered, this, [this] {
         const ReportResult result =
-            saveContactReport(m_platform.dataFolder, m_state.StationCallsign, stationKind(), m_platform.clock);
+            saveContactReport(m_platform.dataFolder, m_state.StationCallsign, stationKind(), m_platform.clock,
+                              fileWriter());
         m_platform.dialogs.message(result.message);
     });
     connect(m_c.Mnu_Imp_Contacte, &QAction::triggered, this, [this] {
