@@ -7,21 +7,20 @@
 #include "core/storage/Cp1252.h"
 #include "core/storage/LogStore.h"
 #include "core/storage/QsoRecord.h"
-#include "core/storage/SettingsKeys.h"
 #include "core/storage/TextFile.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/BenchStation.h"
 #include "support/LogGenerator.h"
 #include "ui/Main.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringListModel>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -62,25 +61,12 @@ struct Figures {
 
 Figures measure(int qsos)
 {
-    QTemporaryDir dir;
-    QFile(QDir(dir.path()).filePath(QStringLiteral("FXXXX.txt"))).open(QIODevice::WriteOnly);
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("F1AAA_QRP.log"));
-    {
-        QFile log(path);
-        log.open(QIODevice::WriteOnly);
-        // One QSO short: the validated one makes the count.
-        log.write(encodeLines(bench::LogGenerator().recordLines(qsos - 1)));
-    }
+    // One QSO short: the validated one makes the count.
+    bench::BenchStation station(bench::LogGenerator().recordLines(qsos - 1));
+    const QString path = station.logPath();
     const qint64 logSize = QFileInfo(path).size();
-
-    FakeClock clock;
-    FakeDialogs dialogs; // answers Yes
-    MemorySettingsStore settings;
-    FakePrinter printer;
-    settings.write(settings::GlobalSection, settings::IndicatifStation, QStringLiteral("F1AAA"));
-    settings.write(settings::GlobalSection, settings::LocatorStation, QStringLiteral("JN18GU"));
-    settings.write(settings::callsignSection(QStringLiteral("F1AAA")), settings::PwrFixe, QStringLiteral("5"));
-    Platform platform{clock, dialogs, settings, printer, dir.path()};
+    FakeDialogs &dialogs = station.dialogs;
+    Platform &platform = station.platform;
 
     ui::Main main(platform);
     main.start();

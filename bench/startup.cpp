@@ -5,9 +5,8 @@
 // Usage: startup [screenshot-folder]   (run with QT_QPA_PLATFORM=offscreen)
 #include "core/storage/LogStore.h"
 #include "core/storage/QsoRecord.h"
-#include "core/storage/SettingsKeys.h"
-#include "core/storage/TextFile.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/BenchStation.h"
 #include "ui/Gestion_Erreur.h"
 #include "ui/Main.h"
 
@@ -16,9 +15,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QStringListModel>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 
@@ -54,38 +51,26 @@ struct Figures {
 
 Figures measure(int qsos, const QString &screenshots)
 {
-    QTemporaryDir dir;
-    QFile(QDir(dir.path()).filePath(QStringLiteral("FXXXX.txt"))).open(QIODevice::WriteOnly);
     QStringList lines;
     for (int i = 0; i < qsos; ++i)
         lines << record(i);
-    QFile log(QDir(dir.path()).filePath(QStringLiteral("F1AAA_QRP.log")));
-    log.open(QIODevice::WriteOnly);
-    log.write(encodeLines(lines));
-    log.close();
-
-    FakeClock clock;
-    FakeDialogs dialogs;
-    MemorySettingsStore settings;
-    FakePrinter printer;
-    settings.write(settings::GlobalSection, settings::IndicatifStation, QStringLiteral("F1AAA"));
-    settings.write(settings::GlobalSection, settings::LocatorStation, QStringLiteral("JN18GU"));
-    settings.write(settings::callsignSection(QStringLiteral("F1AAA")), settings::PwrFixe, QStringLiteral("5"));
-    Platform platform{clock, dialogs, settings, printer, dir.path()};
+    bench::BenchStation station(lines);
+    const QString folder = station.dir.path();
+    FakeDialogs &dialogs = station.dialogs;
 
     constexpr int Runs = 5;
     double core = 1e9, window = 1e9;
     for (int run = 0; run < Runs; ++run) {
         QElapsedTimer t;
         t.start();
-        const LoadResult loaded = LogStore(dir.path()).LoadLog(QStringLiteral("F1AAA"), StationKind::Fixed);
+        const LoadResult loaded = LogStore(folder).LoadLog(QStringLiteral("F1AAA"), StationKind::Fixed);
         core = std::min(core, t.nsecsElapsed() / 1e6);
         if (loaded.view.listLines.size() != qsos)
             std::fprintf(stderr, "core read %lld lines\n", static_cast<long long>(loaded.view.listLines.size()));
 
         t.restart();
         {
-            ui::Main main(platform);
+            ui::Main main(station.platform);
             main.start();
             QApplication::processEvents(); // first paint
             window = std::min(window, t.nsecsElapsed() / 1e6);
@@ -94,7 +79,7 @@ Figures measure(int qsos, const QString &screenshots)
             if (!screenshots.isEmpty() && run == 0 && qsos == 10000) {
                 main.grab().save(QDir(screenshots).filePath(QStringLiteral("main.png")));
                 main.controls().Mnu_New_Indicatif->trigger();
-                ui::Gestion_Erreur(settings, QStringLiteral("_QRP.log"))
+                ui::Gestion_Erreur(station.settings, QStringLiteral("_QRP.log"))
                     .grab()
                     .save(QDir(screenshots).filePath(QStringLiteral("gestion_erreur.png")));
                 if (auto *station = main.findChild<QDialog *>(QStringLiteral("Station")))
