@@ -1,6 +1,6 @@
 #include "ui/Station.h"
 
-#include "core/station/StationIdentity.h"
+#include "core/storage/StationIdentity.h"
 #include "core/storage/SettingsKeys.h"
 #include "ui/FieldColours.h"
 #include "ui/Main.h"

@@ -1,4 +1,4 @@
-#include "core/station/StationIdentity.h"
+#include "core/storage/StationIdentity.h"
 #include "core/geo/Locator.h"
 
 #include <algorithm>
