@@ -2,11 +2,10 @@
 #include "platform/Platform.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"
+#include "ui/FrenchTranslations.h"
 #include "ui/Main.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char **argv)
 {
@@ -16,10 +15,7 @@ int main(int argc, char **argv)
     // take their title from applicationDisplayName(), which falls back to it.
     QApplication::setApplicationName(QStringLiteral("Pendrel"));
 
-    // The standard buttons of Qt's own dialogs in French ("Oui", "Non", "Annuler").
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    pendrel::ui::installFrenchTranslations(&app);
 
     pendrel::SystemClock clock;
     pendrel::QtDialogs dialogs;
