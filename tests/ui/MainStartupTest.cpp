@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -214,7 +215,10 @@ TEST_F(MainStartup, ControlsCarryTheirNamesCaptionsAndTips)
     EXPECT_TRUE(timer->isActive());
     auto *list = main->findChild<QListView *>("Liste_Orvil");
     EXPECT_TRUE(list->uniformItemSizes());
-    EXPECT_TRUE(QFontInfo(list->font()).fixedPitch());
+    // Columns line up when every character of a line takes the same width.
+    const QFontMetrics metrics(list->font());
+    for (QChar ch : QStringLiteral("i 1/ÉéW°"))
+        EXPECT_EQ(metrics.horizontalAdvance(ch), metrics.horizontalAdvance(u'W')) << QString(ch).toStdString();
 }
 
 TEST_F(MainStartup, EntryLineStartsWithOnlyTheCallsignOpen)
