@@ -72,7 +72,8 @@ StoreResult EntryLine::store(const ValidationPlan &plan)
     if (plan.store == StoreAction::Append)
         return m_main.appendQso(plan.recordLine);
     const StoreResult result = plan.store == StoreAction::Replace
-                                   ? logs.ReplaceQso(callsign, kind, plan.recordLine, plan.oldRecordLine)
+                                   ? logs.ReplaceQso(callsign, kind, plan.recordLine, plan.oldRecordLine,
+                                                     LogStore::listLineNumber(m_main.state().EditedLogLine))
                                    : logs.InsertQsoByDate(callsign, kind, plan.recordLine);
     m_main.applyStoreResult(result);
     return result;
@@ -87,9 +88,21 @@ void EntryLine::clear()
     m_main.updateNextQsoLine();
 }
 
+// Before acting on the selected line: when the log changed elsewhere, the
+// list shows the file again and the operator chooses again.
+bool EntryLine::logChangedElsewhere()
+{
+    if (!m_main.refreshIfChanged())
+        return false;
+    m_main.platform().dialogs.message(LogStore::changedElsewhereMessage());
+    return true;
+}
+
 void EntryLine::edit()
 {
     AppState &state = m_main.state();
+    if (logChangedElsewhere())
+        return;
     const EditLoad load = loadForEdit(state.SelectedLogLine, m_c.Liste_Orvil->currentIndex().row());
     if (!load.message.isEmpty()) {
         m_main.platform().dialogs.message(load.message);
@@ -107,6 +120,8 @@ void EntryLine::edit()
 void EntryLine::remove()
 {
     AppState &state = m_main.state();
+    if (logChangedElsewhere())
+        return;
     const DeletePlan plan =
         planDelete(state.SelectedLogLine, m_main.stationKind(), m_c.L_Station_P->text(), state.OutingQsoCount);
     Dialogs &dialogs = m_main.platform().dialogs;
@@ -114,9 +129,11 @@ void EntryLine::remove()
         dialogs.message(plan.message);
         return;
     }
+    // Taken before the question: a change seen meanwhile reloads the list.
+    const int number = LogStore::listLineNumber(state.SelectedLogLine);
     if (dialogs.ask(plan.question)) {
         const StoreResult deleted =
-            m_main.logStore().DeleteQso(state.StationCallsign, m_main.stationKind(), plan.recordLine);
+            m_main.logStore().DeleteQso(state.StationCallsign, m_main.stationKind(), plan.recordLine, number);
         m_main.applyStoreResult(deleted);
         if (deleted.ok && plan.outingQsoCount)
             showOutingCount(*plan.outingQsoCount);
