@@ -34,7 +34,7 @@ TEST_F(LogSharing, DeletingOneOfTwoIdenticalLinesKeepsTheOther)
         startStation({a, b, a});
         select(row);
         c().Annule_Saisie->click();
-        EXPECT_EQ(fileLines("F1AAA_QRP.log"), row == 0 ? QStringList{b, a} : QStringList{a, b});
+        EXPECT_EQ(fileLines("F1AAA_QRP.log"), (row == 0 ? QStringList{b, a} : QStringList{a, b}));
         EXPECT_EQ(logLines().size(), 2);
         main.reset();
     }

@@ -21,20 +21,31 @@ constexpr int StaleAfterMs = 15000;
 DataFolderLock::DataFolderLock(const QString &folder) : m_lock(QDir(folder).filePath(FileName))
 {
     m_lock.setStaleLockTime(StaleAfterMs);
+    errno = 0;
     m_acquired = m_lock.tryLock(g_wait.load());
+    m_errno = errno;
+}
+
+QString DataFolderLock::reason() const
+{
+    if (m_lock.error() == QLockFile::LockFailedError)
+        return QStringLiteral("dossier des données occupé par un autre programme (Pendrel ou pendrel-cli) depuis "
+                              "plus de %1 secondes")
+            .arg(g_wait.load() / 1000);
+    if (m_lock.error() == QLockFile::PermissionError)
+        return QStringLiteral("accès refusé au dossier des données");
+    if (m_errno == ENOENT || m_errno == ENOTDIR)
+        return QStringLiteral("dossier des données introuvable");
+    return frenchSystemError(m_errno);
 }
 
 StoreResult DataFolderLock::refusal() const
 {
     if (m_lock.error() == QLockFile::LockFailedError)
-        return {false, QStringLiteral("Le dossier des données est occupé par un autre programme (Pendrel ou "
-                                      "pendrel-cli) depuis plus de %1 secondes : rien n'a été modifié.\r\n"
-                                      "Réessayez dans un instant.")
-                           .arg(g_wait.load() / 1000)};
-    const QString reason = m_lock.error() == QLockFile::PermissionError ? QStringLiteral("accès refusé")
-                                                                        : frenchSystemError(errno);
+        return {false, QStringLiteral("Le ") + reason() + QStringLiteral(" : rien n'a été modifié.\r\n"
+                                                                          "Réessayez dans un instant.")};
     return {false, QStringLiteral("Impossible de verrouiller le dossier des données (%1) : rien n'a été modifié.")
-                       .arg(reason)};
+                       .arg(reason())};
 }
 
 int DataFolderLock::waitMilliseconds()

@@ -22,7 +22,9 @@ public:
     DataFolderLock &operator=(const DataFolderLock &) = delete;
 
     bool acquired() const { return m_acquired; }
-    // Why the lock was not obtained, in French, ending with "nothing changed".
+    // Why the lock was not obtained, in French: a short reason, and the
+    // whole message ending with "nothing changed".
+    QString reason() const;
     StoreResult refusal() const;
 
     // How long a writer waits for another to finish before giving up: a few
@@ -33,6 +35,7 @@ public:
 private:
     QLockFile m_lock;
     bool m_acquired = false;
+    int m_errno = 0;
 };
 
 } // namespace pendrel

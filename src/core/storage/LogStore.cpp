@@ -350,7 +350,8 @@ StoreResult LogStore::CreateLogFiles(const QString &callsign) const
     const QString templatePath = QDir(m_folder).filePath(QStringLiteral("FXXXX.txt"));
     const DataFolderLock lock(m_folder);
     if (!lock.acquired())
-        return lock.refusal();
+        return {false, QStringLiteral("Impossible de créer le fichier %1 (%2) : les fichiers log n'ont pas été créés.")
+                           .arg(logFileName(callsign, StationKind::Fixed), lock.reason())};
     // Without its template a callsign starts with empty logs, which is what
     // the template holds anyway; a template that exists but cannot be read
     // stops the creation, since its content is unknown.
