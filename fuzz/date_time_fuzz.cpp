@@ -6,18 +6,14 @@
 #include "core/storage/LogStore.h"
 #include "core/storage/QsoRecord.h"
 
+#include "FuzzCheck.h"
+
 #include <cstdint>
-#include <cstdlib>
 
 using namespace pendrel;
+using pendrel::fuzz::check;
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 bool digits(const QString &t, int at)
 {

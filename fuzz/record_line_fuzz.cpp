@@ -7,20 +7,12 @@
 #include "core/storage/QsoRecord.h"
 #include "core/storage/TextFile.h"
 
+#include "FuzzCheck.h"
+
 #include <cstdint>
-#include <cstdlib>
 
 using namespace pendrel;
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using pendrel::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
