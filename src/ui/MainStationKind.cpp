@@ -70,8 +70,8 @@ void Main::portableStationChosen()
 
 void Main::newOuting()
 {
-    // Also when the portable button is already selected: after the hint it
-    // may be selected while the list still shows the fixed log.
+    // Also when the portable button is already selected (after the start-up
+    // hint): the outing reloads the portable log all the same.
     m_startingOuting = true;
     if (m_c.Option2->isChecked())
         portableStationChosen();
