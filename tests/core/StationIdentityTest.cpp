@@ -6,36 +6,6 @@
 
 using namespace pendrel;
 
-TEST(StationIdentity, TypedTextIsCheckedAsTyped)
-{
-    const QString characters =
-        QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
-    const struct {
-        const char *typed, *upper, *message;
-    } cases[] = {
-        {"f0abc_p", "F0ABC_P", ""},
-        {"f0ß", "F0ß", "characters"},        // not F0SS
-        {"ﬀ1abc", "ﬀ1ABC", "characters"},    // not FF1ABC
-        {"f0ı", "F0ı", "characters"},        // not F0I
-        {"f0é", "F0é", "characters"},
-        {"ｆ0abc", "ｆ0ABC", "characters"},  // a full-width letter stays one
-        {"f0abcdefghiß", "F0ABCDEFGHIß", "characters"}, // 12 as typed, 13 once mapped
-        {"f0abcdefghijk", "F0ABCDEFGHIJK", "12 caracteres maximum pour l'indicatif"},
-    };
-    for (const auto &c : cases) {
-        const QString upper = typedIdentityUpper(QString::fromUtf8(c.typed));
-        EXPECT_EQ(upper, QString::fromUtf8(c.upper)) << c.typed;
-        const QString expected = std::string(c.message) == "characters" ? characters : QString::fromUtf8(c.message);
-        EXPECT_EQ(checkStationCallsign(upper).message, expected) << c.typed;
-    }
-    // The locator: "jn18ﬀ" stays five characters, "jn18gı" keeps a letter outside A-Z.
-    EXPECT_EQ(checkStationLocator(typedIdentityUpper(QString::fromUtf8("jn18ﬀ"))).message,
-              QStringLiteral("Le locator doit comporter 6 caracteres"));
-    EXPECT_EQ(checkStationLocator(typedIdentityUpper(QString::fromUtf8("jn18gı"))).message,
-              QStringLiteral("Erreur dans la saisie du locator"));
-    EXPECT_TRUE(checkStationLocator(typedIdentityUpper(QStringLiteral("jn18gu"))).accepted());
-}
-
 TEST(StationIdentity, StoredCallsignThatCouldNameAPathIsNoCallsign)
 {
     const struct {
