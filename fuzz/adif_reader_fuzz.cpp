@@ -4,20 +4,12 @@
 #include "core/adif/AdifReader.h"
 #include "core/storage/QsoRecord.h"
 
+#include "FuzzCheck.h"
+
 #include <cstdint>
-#include <cstdlib>
 
 using namespace pendrel;
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using pendrel::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -54,6 +54,7 @@ private:
     void clear();
     void edit();
     void remove();
+    bool logChangedElsewhere();
     void insert();
     void lock(const QList<FieldText> &texts);
     void endModes();

@@ -76,7 +76,8 @@ StoreResult EntryLine::store(const ValidationPlan &plan)
     if (plan.store == StoreAction::Append)
         return m_main.appendQso(plan.recordLine);
     const StoreResult result = plan.store == StoreAction::Replace
-                                   ? logs.ReplaceQso(callsign, kind, plan.recordLine, plan.oldRecordLine)
+                                   ? logs.ReplaceQso(callsign, kind, plan.recordLine, plan.oldRecordLine,
+                                                     LogStore::listLineNumber(m_main.state().EditedLogLine))
                                    : logs.InsertQsoByDate(callsign, kind, plan.recordLine);
     m_main.applyStoreResult(result);
     return result;
@@ -91,9 +92,21 @@ void EntryLine::clear()
     m_main.updateNextQsoLine();
 }
 
+// Before acting on the selected line: when the log changed elsewhere, the
+// list shows the file again and the operator chooses again.
+bool EntryLine::logChangedElsewhere()
+{
+    if (!m_main.refreshIfChanged())
+        return false;
+    m_main.platform().dialogs.message(LogStore::changedElsewhereMessage());
+    return true;
+}
+
 void EntryLine::edit()
 {
     AppState &state = m_main.state();
+    if (logChangedElsewhere())
+        return;
     const EditLoad load = loadForEdit(state.SelectedLogLine, m_c.Liste_Orvil->currentIndex().row());
     if (!load.message.isEmpty()) {
         m_main.platform().dialogs.message(load.message);
@@ -111,6 +124,8 @@ void EntryLine::edit()
 void EntryLine::remove()
 {
     AppState &state = m_main.state();
+    if (logChangedElsewhere())
+        return;
     const DeletePlan plan = planDelete(state.SelectedLogLine, m_main.stationKind(), m_c.L_Station_P->text(),
                                        state.OutingQsoCount, state.OutingBonusEarned);
     Dialogs &dialogs = m_main.platform().dialogs;
@@ -118,9 +133,11 @@ void EntryLine::remove()
         dialogs.message(plan.message);
         return;
     }
+    // Taken before the question: a change seen meanwhile reloads the list.
+    const int number = LogStore::listLineNumber(state.SelectedLogLine);
     if (dialogs.ask(plan.question)) {
         const StoreResult deleted =
-            m_main.logStore().DeleteQso(state.StationCallsign, m_main.stationKind(), plan.recordLine);
+            m_main.logStore().DeleteQso(state.StationCallsign, m_main.stationKind(), plan.recordLine, number);
         m_main.applyStoreResult(deleted);
         if (deleted.ok && plan.outingQsoCount)
             showOutingCount(*plan.outingQsoCount);
@@ -189,7 +206,7 @@ void EntryLine::moveOutingBonus(const QString &bonus)
     StoreResult moved;
     if (heir) {
         moved = m_main.logStore().ReplaceQso(m_main.state().StationCallsign, m_main.stationKind(),
-                                             heir->newRecordLine, heir->oldRecordLine);
+                                             heir->newRecordLine, heir->oldRecordLine, heir->qsoNumber);
         m_main.applyStoreResult(moved);
     }
     if (!heir || !moved.ok)

@@ -10,7 +10,9 @@
 #include <functional>
 #include <memory>
 
+class QFileSystemWatcher;
 class QStringListModel;
+class QTimer;
 
 namespace pendrel::ui {
 
@@ -60,6 +62,11 @@ public:
     // totals take the one new line instead of reading the whole log again.
     // A failure is reported and changes nothing.
     StoreResult appendQso(const QString &recordLine);
+    // When another writer (a second window, pendrel-cli) changed the log since
+    // the list was read, reads it again and selects its last line; true then.
+    // Called when the folder watcher reports a change and before an action
+    // on a selected line, so that the operator acts on what the file holds.
+    bool refreshIfChanged();
 
     // Shows the callsign as given in I_Station and, followed by "/P", in I_Station_P.
     void showCallsign(const QString &shown);
@@ -115,6 +122,7 @@ private:
         bool operator==(const FileStamp &) const = default;
     };
     FileStamp stampOfLog() const;
+    void watchLog();
 
     Platform &m_platform;
     AppState m_state;
@@ -128,6 +136,8 @@ private:
     bool m_startingOuting = false;
     bool m_choosingStoredKind = false; // start-up selects the stored station kind
     FileStamp m_shownLog;
+    QFileSystemWatcher *m_watcher = nullptr;
+    QTimer *m_changeSettle = nullptr;
     std::unique_ptr<EntryLine> m_entryLine;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/adif/AdifQsoLine.h"
 #include "core/storage/QsoRecord.h"
+#include "core/storage/SystemError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +19,7 @@ public:
     {
         m_file.setFileName(path);
         if (!m_file.open(QIODevice::ReadOnly)) {
-            *error = m_file.errorString();
+            *error = frenchFileError(m_file);
             return false;
         }
         const qint64 size = m_file.size();
@@ -30,7 +31,7 @@ public:
         }
         m_copy = m_file.readAll();
         if (m_file.error() != QFileDevice::NoError) {
-            *error = m_file.errorString();
+            *error = frenchFileError(m_file);
             return false;
         }
         m_view = m_copy;
@@ -89,6 +90,7 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     const LogStore store(request.dataFolder, writer);
     const QString logPath = store.logPath(request.callsign, request.kind);
     const QString logName = LogStore::logFileName(request.callsign, request.kind);
+    // A first read, to refuse early a file that cannot fit.
     TextLines log = readTextLines(logPath);
     if (log.status != ReadStatus::Ok)
         return refused(result, QStringLiteral("Impossible de lire le log %1 (%2).").arg(logName, log.error));
@@ -134,20 +136,31 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     if (result.importedLines.isEmpty())
         return refused(result, QStringLiteral("Le fichier %1 ne contient aucun QSO au format ADIF.").arg(adifName));
 
+    // The log is read again under the data folder's lock and the block placed
+    // in what it holds now: QSOs added since the first read (a QSO logged in
+    // the window, another import) stay.
     const qint64 when = LogStore::moment(result.importedLines.first());
-    result.insertedAt = log.lines.size();
-    for (qsizetype i = 0; i < log.lines.size(); ++i) {
-        if (!LogStore::isBlank(log.lines[i]) && LogStore::moment(log.lines[i]) >= when) {
-            result.insertedAt = i;
-            break;
+    const StoreResult stored = store.modifyLog(request.callsign, request.kind, [&](QStringList &lines) {
+        if (qsoCount(lines) + result.importedLines.size() > QsoRecord::MaxQsoNumber)
+            return StoreResult{false, QStringLiteral("Le log %1 ne peut pas contenir plus de %2 QSO.%3")
+                                          .arg(logName)
+                                          .arg(QsoRecord::MaxQsoNumber)
+                                          .arg(kUntouched)};
+        result.insertedAt = lines.size();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (!LogStore::isBlank(lines[i]) && LogStore::moment(lines[i]) >= when) {
+                result.insertedAt = i;
+                break;
+            }
         }
-    }
-    QStringList merged;
-    merged.reserve(log.lines.size() + result.importedLines.size());
-    merged.append(log.lines.mid(0, result.insertedAt));
-    merged.append(result.importedLines);
-    merged.append(log.lines.mid(result.insertedAt));
-    const StoreResult stored = store.rewrite(logPath, merged);
+        QStringList merged;
+        merged.reserve(lines.size() + result.importedLines.size());
+        merged.append(lines.mid(0, result.insertedAt));
+        merged.append(result.importedLines);
+        merged.append(lines.mid(result.insertedAt));
+        lines = std::move(merged);
+        return StoreResult{};
+    });
     if (!stored.ok) {
         result.importedLines.clear();
         result.messages = {stored.message};

@@ -114,7 +114,7 @@ std::optional<BonusHeir> bonusHeir(const QStringList &recordLines, const QString
         if (QsoRecord::recordField(line, &QsoRecord::MyLoc) != lStationP ||
             !QsoRecord::recordField(line, &QsoRecord::Bonus).trimmed().isEmpty())
             continue;
-        BonusHeir heir{line, line.leftJustified(QsoRecord::RecordLineLength, u' ')};
+        BonusHeir heir{line, line.leftJustified(QsoRecord::RecordLineLength, u' '), int(i + 1)};
         QsoRecord::writeField(heir.newRecordLine, &QsoRecord::Bonus, bonus);
         return heir;
     }

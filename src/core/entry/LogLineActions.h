@@ -63,6 +63,7 @@ DeletePlan planDelete(const QString &selectedLogLine, StationKind kind, const QS
 struct BonusHeir {
     QString oldRecordLine;
     QString newRecordLine;
+    int qsoNumber = 0; // its position among recordLines, from 1: the line to replace among identical ones
 };
 std::optional<BonusHeir> bonusHeir(const QStringList &recordLines, const QString &lStationP, const QString &bonus);
 

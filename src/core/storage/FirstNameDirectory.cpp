@@ -1,6 +1,7 @@
 #include "core/storage/FirstNameDirectory.h"
 
 #include "core/storage/Cp1252.h"
+#include "core/storage/DataFolderLock.h"
 
 #include <QDir>
 
@@ -65,6 +66,10 @@ StoreResult FirstNameDirectory::SaveFirstName(const QString &line) const
                                                  "La liste des prénoms est restée telle qu'elle était.")
                                       .arg(FileName, reason)};
     };
+    // Read under the lock: a line saved meanwhile by another writer stays.
+    const DataFolderLock lock(m_folder);
+    if (!lock.acquired())
+        return lock.refusal();
     TextLines text = readTextLines(path());
     if (text.status == ReadStatus::Error)
         return failure(text.error);

@@ -1,8 +1,10 @@
 #include "core/storage/LogStore.h"
 
 #include "core/storage/Cp1252.h"
+#include "core/storage/DataFolderLock.h"
 #include "core/storage/NumericValue.h"
 #include "core/storage/QsoRecord.h"
+#include "core/storage/SystemError.h"
 
 #include <QDir>
 #include <QFile>
@@ -196,9 +198,12 @@ StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const
     const QString path = logPath(callsign, kind);
     if (holdsLineBreak(recordLine))
         return lineBreakRefused();
+    const DataFolderLock lock(m_folder);
+    if (!lock.acquired())
+        return lock.refusal();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(path, file.exists() ? file.errorString() : QStringLiteral("fichier introuvable"));
+        return failure(path, file.exists() ? frenchFileError(file) : QStringLiteral("fichier introuvable"));
     // Scanned where it lies when it can be mapped: a long log is not copied
     // into memory just to count its lines.
     const qint64 size = file.size();
@@ -224,40 +229,86 @@ StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const
     return {};
 }
 
-StoreResult LogStore::ReplaceQso(const QString &callsign, StationKind kind, const QString &newLine,
-                                 const QString &oldLine) const
+StoreResult LogStore::modifyLog(const QString &callsign, StationKind kind, const LineEdit &edit) const
 {
     const QString path = logPath(callsign, kind);
-    if (holdsLineBreak(newLine))
-        return lineBreakRefused();
+    const DataFolderLock lock(m_folder);
+    if (!lock.acquired())
+        return lock.refusal();
     TextLines text = readTextLines(path);
     if (text.status != ReadStatus::Ok)
         return failure(path, text.error);
-    const QString key = shownAs(oldLine);
-    bool replaced = false;
-    for (QString &line : text.lines) {
-        if (shownAs(line) == key) {
-            line = newLine;
-            replaced = true;
-        }
-    }
-    if (!replaced) {
-        if (qsoCount(text.lines) >= QsoRecord::MaxQsoNumber)
-            return logFull(path);
-        text.lines.append(newLine);
-    }
+    const StoreResult edited = edit(text.lines);
+    if (!edited.ok)
+        return edited;
     return rewrite(path, text.lines);
 }
 
-StoreResult LogStore::DeleteQso(const QString &callsign, StationKind kind, const QString &recordLine) const
+QString LogStore::changedElsewhereMessage()
 {
-    const QString path = logPath(callsign, kind);
-    TextLines text = readTextLines(path);
-    if (text.status != ReadStatus::Ok)
-        return failure(path, text.error);
+    return QStringLiteral("Le log a été modifié par un autre programme (Pendrel ou pendrel-cli) : la liste montre "
+                          "maintenant son contenu actuel.\r\nCliquez à nouveau sur la ligne du QSO.");
+}
+
+int LogStore::listLineNumber(QStringView listLine)
+{
+    bool ok = false;
+    const int n = listLine.left(5).trimmed().toInt(&ok);
+    return ok && n > 0 ? n : 0;
+}
+
+qsizetype LogStore::findQso(const QStringList &lines, const QString &recordLine, int qsoNumber)
+{
     const QString key = shownAs(recordLine);
-    text.lines.removeIf([&key](const QString &line) { return shownAs(line) == key; });
-    return rewrite(path, text.lines);
+    // The line of that number; past the end of a shortened file, the end.
+    qsizetype expected = qsoNumber > 0 ? lines.size() : 0;
+    for (qsizetype i = 0, n = 0; qsoNumber > 0 && i < lines.size(); ++i) {
+        if (!isBlank(lines[i]) && ++n == qsoNumber) {
+            expected = i;
+            break;
+        }
+    }
+    if (expected < lines.size() && shownAs(lines[expected]) == key)
+        return expected;
+    qsizetype nearest = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (shownAs(lines[i]) == key && (nearest < 0 || qAbs(i - expected) < qAbs(nearest - expected)))
+            nearest = i;
+    }
+    return nearest;
+}
+
+StoreResult LogStore::ReplaceQso(const QString &callsign, StationKind kind, const QString &newLine,
+                                 const QString &oldLine, int qsoNumber) const
+{
+    if (holdsLineBreak(newLine))
+        return lineBreakRefused();
+    const QString path = logPath(callsign, kind);
+    return modifyLog(callsign, kind, [&](QStringList &lines) {
+        const qsizetype at = findQso(lines, oldLine, qsoNumber);
+        if (at >= 0) {
+            lines[at] = newLine;
+            return StoreResult{};
+        }
+        if (qsoCount(lines) >= QsoRecord::MaxQsoNumber)
+            return logFull(path);
+        lines.append(newLine);
+        return StoreResult{};
+    });
+}
+
+StoreResult LogStore::DeleteQso(const QString &callsign, StationKind kind, const QString &recordLine,
+                                int qsoNumber) const
+{
+    return modifyLog(callsign, kind, [&](QStringList &lines) {
+        const qsizetype at = findQso(lines, recordLine, qsoNumber);
+        if (at < 0)
+            return StoreResult{false, QStringLiteral("Ce QSO n'est plus dans le log %1 (un autre programme l'a "
+                                                     "modifié) : rien n'a été supprimé.")
+                                          .arg(logFileName(callsign, kind))};
+        lines.removeAt(at);
+        return StoreResult{};
+    });
 }
 
 qint64 LogStore::moment(QStringView line)
@@ -275,29 +326,32 @@ qint64 LogStore::moment(QStringView line)
 
 StoreResult LogStore::InsertQsoByDate(const QString &callsign, StationKind kind, const QString &recordLine) const
 {
-    const QString path = logPath(callsign, kind);
     if (holdsLineBreak(recordLine))
         return lineBreakRefused();
-    TextLines text = readTextLines(path);
-    if (text.status != ReadStatus::Ok)
-        return failure(path, text.error);
-    if (qsoCount(text.lines) >= QsoRecord::MaxQsoNumber)
-        return logFull(path);
-    const qint64 when = moment(recordLine);
-    qsizetype at = text.lines.size();
-    for (qsizetype i = 0; i < text.lines.size(); ++i) {
-        if (!isBlank(text.lines[i]) && moment(text.lines[i]) >= when) {
-            at = i;
-            break;
+    const QString path = logPath(callsign, kind);
+    return modifyLog(callsign, kind, [&](QStringList &lines) {
+        if (qsoCount(lines) >= QsoRecord::MaxQsoNumber)
+            return logFull(path);
+        const qint64 when = moment(recordLine);
+        qsizetype at = lines.size();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (!isBlank(lines[i]) && moment(lines[i]) >= when) {
+                at = i;
+                break;
+            }
         }
-    }
-    text.lines.insert(at, recordLine);
-    return rewrite(path, text.lines);
+        lines.insert(at, recordLine);
+        return StoreResult{};
+    });
 }
 
 StoreResult LogStore::CreateLogFiles(const QString &callsign) const
 {
     const QString templatePath = QDir(m_folder).filePath(QStringLiteral("FXXXX.txt"));
+    const DataFolderLock lock(m_folder);
+    if (!lock.acquired())
+        return {false, QStringLiteral("Impossible de créer le fichier %1 (%2) : les fichiers log n'ont pas été créés.")
+                           .arg(logFileName(callsign, StationKind::Fixed), lock.reason())};
     // Without its template a callsign starts with empty logs, which is what
     // the template holds anyway; a template that exists but cannot be read
     // stops the creation, since its content is unknown.

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace pendrel {
 
 enum class StationKind { Fixed, Portable };
@@ -48,16 +50,40 @@ public:
     static LogView buildView(const QStringList &recordLines, bool *tooMany = nullptr);
     static LogView buildView(QByteArrayView fileBytes, bool *tooMany = nullptr);
 
+    // Every change below runs under the data folder's lock (DataFolderLock)
+    // and reads the file it changes under that lock, so that a change made
+    // meanwhile by another writer is never lost. A writer that cannot get
+    // the lock within a few seconds changes nothing and says so.
     StoreResult AppendQso(const QString &callsign, StationKind kind, const QString &recordLine) const;
+    // Replace and delete act on one line: the QSO numbered `qsoNumber` in the
+    // list (1 = first QSO of the file) when that line still holds `oldLine`,
+    // otherwise the identical line nearest to it (the file changed since the
+    // list was read), so that another identical QSO stays. A number of 0
+    // means the first identical line. When no line holds it, ReplaceQso adds
+    // the new line at the end and DeleteQso changes nothing and says so.
     StoreResult ReplaceQso(const QString &callsign, StationKind kind, const QString &newLine,
-                           const QString &oldLine) const;
-    StoreResult DeleteQso(const QString &callsign, StationKind kind, const QString &recordLine) const;
+                           const QString &oldLine, int qsoNumber = 0) const;
+    StoreResult DeleteQso(const QString &callsign, StationKind kind, const QString &recordLine,
+                          int qsoNumber = 0) const;
     StoreResult InsertQsoByDate(const QString &callsign, StationKind kind, const QString &recordLine) const;
     // Creates whichever of the two log files is missing, as a copy of FXXXX.txt.
     StoreResult CreateLogFiles(const QString &callsign) const;
 
-    // Replaces the whole log file with `lines` in one atomic step.
-    StoreResult rewrite(const QString &path, const QStringList &lines) const;
+    // One read-modify-write of the log of that callsign and kind under the
+    // lock: `edit` changes the lines read; when it returns ok, the file is
+    // replaced with them in one atomic step.
+    using LineEdit = std::function<StoreResult(QStringList &lines)>;
+    StoreResult modifyLog(const QString &callsign, StationKind kind, const LineEdit &edit) const;
+
+    // Told when the log was changed by another program since the list was
+    // read: the list now shows the file, and the operator chooses again.
+    static QString changedElsewhereMessage();
+    // The QSO number of a log list line (its columns 1-5); 0 when it has none.
+    static int listLineNumber(QStringView listLine);
+    // Index in `lines` of the line holding `recordLine` (compared as the list
+    // shows it): the QSO numbered `qsoNumber` when it does, else the nearest
+    // identical line; -1 when none does.
+    static qsizetype findQso(const QStringList &lines, const QString &recordLine, int qsoNumber);
 
     // Sort key of a line's date and time (two-digit years 50-99 are 19xx).
     static qint64 moment(QStringView recordLine);
@@ -65,6 +91,8 @@ public:
     static bool isBlank(QStringView line);
 
 private:
+    // Replaces the whole log file with `lines`; the caller holds the lock.
+    StoreResult rewrite(const QString &path, const QStringList &lines) const;
     StoreResult failure(const QString &path, const QString &reason) const;
     QString m_folder;
     FileWriter &m_writer;

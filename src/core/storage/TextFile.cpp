@@ -1,9 +1,13 @@
 #include "core/storage/TextFile.h"
 
 #include "core/storage/Cp1252.h"
+#include "core/storage/SystemError.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace pendrel {
 
@@ -11,15 +15,20 @@ FileBytes readFileBytes(const QString &path)
 {
     FileBytes result;
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = file.exists() ? ReadStatus::Error : ReadStatus::NotFound;
-        result.error = result.status == ReadStatus::NotFound ? QStringLiteral("fichier introuvable") : file.errorString();
+        result.error = frenchFileError(file);
+        if (result.status == ReadStatus::NotFound)
+            result.error = QStringLiteral("fichier introuvable");
+        else if (QFileInfo(path).isDir()) // opened by the system, refused by Qt: no errno
+            result.error = frenchSystemError(EISDIR);
         return result;
     }
     result.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.status = ReadStatus::Error;
-        result.error = file.errorString();
+        result.error = frenchFileError(file);
         result.bytes.clear();
     }
     return result;
@@ -66,30 +75,51 @@ QByteArray encodeLines(const QStringList &lines)
     return out;
 }
 
+namespace {
+
+// The access bits of an existing file (owner, group, others), which a rewrite
+// keeps: the new copy would otherwise take the defaults of a new file, so
+// that a rewrite as root made a read-only log writable.
+constexpr QFileDevice::Permissions AccessBits =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+    | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther
+    | QFileDevice::ExeOther;
+
+bool failed(const QFileDevice &file, QString *error)
+{
+    if (error)
+        *error = frenchFileError(file);
+    return false;
+}
+
+} // namespace
+
 bool FileWriter::replaceFile(const QString &path, const QByteArray &content, QString *error)
 {
+    const QFileInfo before(path);
+    const bool existed = before.exists() && before.isFile();
+    const QFileDevice::Permissions access = before.permissions() & AccessBits;
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
+        failed(file, error);
         file.cancelWriting();
         return false;
     }
+    if (existed && (QFileInfo(path).permissions() & AccessBits) != access)
+        QFile::setPermissions(path, access);
     return true;
 }
 
 bool FileWriter::appendToFile(const QString &path, const QByteArray &content, QString *error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    errno = 0;
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+        return failed(file, error);
     const qint64 before = file.size();
     if (file.write(content) != content.size() || !file.flush()) {
-        if (error)
-            *error = file.errorString();
+        failed(file, error);
         file.resize(before);
         return false;
     }
