@@ -98,6 +98,7 @@ private:
     void connectViews();
     void connectAdif();
     void importAdif();
+    void openLabelWindows();
 
     void fixedStationChosen();
     void portableStationChosen();
