@@ -22,8 +22,9 @@ struct LabelOptions {
     bool txGiven = false, antennaGiven = false;
 };
 
-// Reads the label options out of what the log options left; ExitOk or the code of a usage error.
-int parseLabelOptions(const QStringList &args, Io &io, LabelOptions &options)
+// Takes the label options out of `args`, leaving the log options in `rest`;
+// ExitOk or the code of a usage error.
+int parseLabelOptions(const QStringList &args, Io &io, LabelOptions &options, QStringList &rest)
 {
     const std::pair<const char *, QString *> valued[] = {
         {"--format", &options.format}, {"--tx", &options.tx}, {"--antenna", &options.antenna},
@@ -51,7 +52,7 @@ int parseLabelOptions(const QStringList &args, Io &io, LabelOptions &options)
             known = true;
         }
         if (!known)
-            return usageError(io, QStringLiteral("argument inattendu « %1 ».").arg(a));
+            rest.append(a);
     }
     if (!options.format.isNull() &&
         !QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}.contains(
@@ -88,12 +89,15 @@ int chooseQsos(const QStringList &logLines, const QString &numbers, Io &io, QStr
 // whatever is not given; prints the steps, or into a PDF file. Stores nothing.
 int runLabels(const QStringList &args, Io &io)
 {
-    LogOptions log;
-    if (const int code = parseLogOptions(args, io, log); code != ExitOk)
-        return code;
     LabelOptions options;
-    if (const int code = parseLabelOptions(log.rest, io, options); code != ExitOk)
+    QStringList rest;
+    if (const int code = parseLabelOptions(args, io, options, rest); code != ExitOk)
         return code;
+    LogOptions log;
+    if (const int code = parseLogOptions(rest, io, log); code != ExitOk)
+        return code;
+    if (!log.rest.isEmpty())
+        return usageError(io, QStringLiteral("argument inattendu « %1 ».").arg(log.rest.first()));
 
     const labels::LabelChoices stored = labels::loadLabelChoices(QtSettingsStore(), log.callsign);
     labels::LabelJob job;

@@ -9,13 +9,14 @@ rec() { # CALL: a record line with the fields a label prints
 : >"$PENDREL_HOME/F5KQR_P_QRP.log"
 store_callsign F5KQR
 
-# QSOs 3 and 1, given in any order, printed in log order on one row.
+# QSOs 3 and 1, given in any order, printed in log order on one row; callsigns
+# of 5 and 4 characters are centred with two blanks between them.
 run labels --qso 3,1 --tx FT817 --antenna Delta
 expect_code 0 "labels --qso 3,1"
 expect_out "B 10
 B 10
 B 8
-L 15 B       De F5KQR pour F1AA       De F5KQR  pour F3AA
+L 15 B       De F5KQR  pour F1AA            De F5KQR  pour F3AA
 B 9
 L 11 N       Date 14/07/26   Time 09:42 UTC             Date 14/07/26   Time 09:42 UTC      
 L 11 N      Bande 7.0 Mhz  RST 559  Mode CW            Bande 7.0 Mhz  RST 559  Mode CW 

@@ -145,8 +145,10 @@ TEST_F(LabelWindows, ChoicesAreReadAtLoadAndStoredAtEachPrint)
     ASSERT_EQ(printer.dialogs, 1);
     const QStringList names = steps.filter(QRegularExpression("^L 15 B "));
     ASSERT_EQ(names.size(), 2);
-    EXPECT_TRUE(names[0].contains("De F5KQR pour F1AA") && names[0].contains("De F5KQR pour F2AA")) << names[0].toStdString();
-    EXPECT_TRUE(names[1].contains("De F5KQR pour F3AA")) << names[1].toStdString();
+    // Callsigns of 5 and 4 characters: two blanks between them.
+    EXPECT_TRUE(names[0].contains("De F5KQR  pour F1AA") && names[0].contains("De F5KQR  pour F2AA"))
+        << names[0].toStdString();
+    EXPECT_TRUE(names[1].contains("De F5KQR  pour F3AA")) << names[1].toStdString();
     EXPECT_EQ(steps.last(), "E");
 }
 
@@ -188,12 +190,13 @@ TEST_F(LabelWindows, TheSheetQuestionAndThePortableCallsign)
     child<QCheckBox>(e, "Arret_Imp")->setChecked(true);
     child<QRadioButton>(e, "Etiqu_1")->click();
 
+    dialogs.messages.clear();
     dialogs.answers = {false};
     QTest::mouseClick(child<QPushButton>(e, "Imprime"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages, QStringList{"Page suivante ?"});
     QStringList steps = printed();
     EXPECT_EQ(steps.filter(QRegularExpression("^L 15 B ")).size(), 8) << "No: the first sheet only";
-    EXPECT_TRUE(steps.filter(QRegularExpression("^L 15 B ")).first().contains("De F5KQR/P pour F1AA"));
+    EXPECT_TRUE(steps.filter(QRegularExpression("^L 15 B ")).first().contains("De F5KQR/P  pour F1AA"));
     EXPECT_EQ(steps.last(), "E");
 
     printer.steps.clear();
