@@ -11,6 +11,8 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -243,6 +245,15 @@ TEST_F(LabelWindows, PreviewsShowAFrenchAndAnEnglishSampleLabel)
     }
 }
 
+// The log list line numbered i, worked with F<i>ZZ, with the fields a label prints.
+static QString labelLine(int i)
+{
+    QsoRecord r;
+    r.Indicatif = QStringLiteral("F%1ZZ").arg(i); r.Date = "14/07/26"; r.QTR = "09:42"; r.Mode = "CW";
+    r.QRG = "7.0 Mhz"; r.RstE = "559"; r.MyLoc = "JN18DQ"; r.Pwr = "5";
+    return r.listLine(i);
+}
+
 TEST(LabelPrinting, CourierNewResolvesToAMetricCompatibleFixedPitchFace)
 {
     const QFontInfo info(printFont(labels::PrintFont, 11, false));
@@ -256,12 +267,8 @@ TEST(LabelPrinting, SeventeenLabelsPrintOnTwoSheets)
     job.ownCallsign = "F5KQR";
     job.transceiver = "FT817";
     job.antenna = "Delta";
-    for (int i = 1; i <= 17; ++i) {
-        QsoRecord r;
-        r.Indicatif = QStringLiteral("F%1ZZ").arg(i); r.Date = "14/07/26"; r.QTR = "09:42"; r.Mode = "CW";
-        r.QRG = "7.0 Mhz"; r.RstE = "559"; r.MyLoc = "JN18DQ"; r.Pwr = "5";
-        job.qsoLines << r.listLine(i);
-    }
+    for (int i = 1; i <= 17; ++i)
+        job.qsoLines << labelLine(i);
     QTemporaryDir dir;
     const QString pdf = dir.filePath("etiquettes.pdf");
     ASSERT_TRUE(printStepsToPdf(labels::labelSteps(job), pdf));
@@ -277,4 +284,28 @@ TEST(LabelPrinting, SeventeenLabelsPrintOnTwoSheets)
     EXPECT_FALSE(first.contains("F17ZZ"));
     EXPECT_TRUE(second.contains("De F5KQR pour F17ZZ De F5KQR pour")) << second.toStdString();
     EXPECT_EQ(second.count("QSL: Pse_ Tnx_"), 2) << "the odd label and the empty one beside it";
+}
+
+TEST(LabelPrinting, PreviewShowsOneSheetPerPage)
+{
+    const struct {
+        int qsos, pages;
+    } cases[] = {{17, 2}, {16, 1}};
+    for (const auto &t : cases) {
+        labels::LabelJob job;
+        job.ownCallsign = "F5KQR";
+        for (int i = 1; i <= t.qsos; ++i)
+            job.qsoLines << labelLine(i);
+        QtPrinter printer;
+        int pages = -1;
+        QTimer::singleShot(0, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<QPrintPreviewDialog *>(w); dialog && dialog->isVisible()) {
+                    pages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
+                    dialog->reject();
+                }
+        });
+        EXPECT_EQ(printer.previewAndPrint(labels::labelSteps(job)), Printer::Outcome::Cancelled);
+        EXPECT_EQ(pages, t.pages) << t.qsos;
+    }
 }

@@ -150,6 +150,10 @@ bool QtPrinter::print(const QList<PrintStep> &steps)
 
 Printer::Outcome QtPrinter::previewAndPrint(const QList<PrintStep> &steps)
 {
+    // A job with nothing to print (labels of an empty list) is abandoned once
+    // the printer is chosen: no blank sheet, no empty preview.
+    if (!linesFollow(steps, 0))
+        return choosePrinter() ? Outcome::Printed : Outcome::Cancelled;
     // The preview shows the pages on the layout of the job (labels' narrow
     // margins); the next job starts again from the printer's own.
     const KeptPageLayout kept(m_printer);
