@@ -28,6 +28,9 @@ protected:
     {
         setIdentity("F5KQR", "JN18DQ");
         setCallsignSetting("F5KQR", "Pwr Fixe", "5");
+        // The portable station needs its locator and power before it can be chosen.
+        setCallsignSetting("F5KQR", "Pwr Portable", "2");
+        setCallsignSetting("F5KQR", "Locator Portable", "JN03TJ");
         QStringList fixed, portable;
         for (int i = 1; i <= 12; ++i)
             fixed << qso(QStringLiteral("F%1AA").arg(i));
