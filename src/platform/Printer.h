@@ -7,7 +7,11 @@ namespace pendrel {
 // One step of a print job laid out by the core: reports and labels are lists
 // of these, walked by the printer seam.
 struct PrintStep {
-    enum class Kind { Font, Line, BlankLine, NewPage, EndJob, AbandonJob };
+    // Sheets: the job lays out whole sheets itself (labels): narrow margins,
+    // no page turned but by EndJob. Question: the question asked of the
+    // operator at that point (answered before printing; printers skip it).
+    // An EndJob followed by more lines sends the sheet and starts the next.
+    enum class Kind { Font, Line, BlankLine, NewPage, EndJob, AbandonJob, Sheets, Question };
     Kind kind = Kind::Line;
     QString text;          // Line: the text; Font: the family
     int pointSize = 0;     // Font
@@ -19,6 +23,8 @@ struct PrintStep {
     static PrintStep newPage() { return {Kind::NewPage, {}, 0, false}; }
     static PrintStep endJob() { return {Kind::EndJob, {}, 0, false}; }
     static PrintStep abandonJob() { return {Kind::AbandonJob, {}, 0, false}; }
+    static PrintStep sheets() { return {Kind::Sheets, {}, 0, false}; }
+    static PrintStep question(const QString &text) { return {Kind::Question, text, 0, false}; }
     bool operator==(const PrintStep &) const = default;
 };
 

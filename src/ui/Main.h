@@ -105,6 +105,7 @@ private:
     void connectViews();
     void connectAdif();
     void importAdif();
+    void openLabelWindows();
 
     void fixedStationChosen();
     void portableStationChosen();

@@ -56,7 +56,8 @@ void Main::buildMenus()
 
     QMenu *imprimer = menu(bar, "Mnu_Imprimer", QStringLiteral("Imprimer"));
     m_c.Mnu_Imp_Contacte = entry(imprimer, "Mnu_Imp_Contacte", QStringLiteral("le log des stations QRP contactées"));
-    entry(imprimer, "Mnu_Print_QSL", QStringLiteral("des étiquettes pour carte QSL"), Later);
+    QAction *printQsl = entry(imprimer, "Mnu_Print_QSL", QStringLiteral("des étiquettes pour carte QSL"));
+    connect(printQsl, &QAction::triggered, this, &Main::openLabelWindows);
 
     QMenu *enregistre = menu(bar, "Mnu_Enregistre", QStringLiteral("Enregistrer"));
     m_c.Mnu_Enr_Contacte = entry(enregistre, "Mnu_Enr_Contacte", QStringLiteral("le log des stations QRP contactées"));

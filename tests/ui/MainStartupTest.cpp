@@ -290,7 +290,7 @@ TEST_F(MainStartup, MenuBarInOrder)
         {"Mnu_New_Indicatif", "Nouvel Indicatif", true, false},
         {"Mnu_Imprimer", "Imprimer", true, true},
         {"Mnu_Imp_Contacte", "le log des stations QRP contactées", true, false},
-        {"Mnu_Print_QSL", "des étiquettes pour carte QSL", false, false},
+        {"Mnu_Print_QSL", "des étiquettes pour carte QSL", true, false},
         {"Mnu_Enregistre", "Enregistrer", true, true},
         {"Mnu_Enr_Contacte", "le log des stations QRP contactées", true, false},
         {"Mnu_Carte", "Carte", true, true},

@@ -2,6 +2,7 @@
 
 #include "core/views/ContactReport.h"
 #include "support/QsoLines.h"
+#include "support/PdfText.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -26,16 +27,6 @@ QString run(const QString &program, const QStringList &args)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The pages of a PDF as pdftotext lays them out, one string per page, in
-// columns of 4.8 points: the advance of a fixed-pitch font of 8 points.
-QStringList pdfPages(const QString &path)
-{
-    QStringList pages = run("pdftotext", {"-layout", "-fixed", "4.8", "-enc", "UTF-8", path, "-"}).split(u'\f');
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
-
 QStringList reportRecords(int count)
 {
     QList<Qso> log;
@@ -53,7 +44,7 @@ TEST(QtPrinter, ReportReachesPaperPageByPageInAFixedPitchFont)
     const QList<PrintStep> steps = contact_report::printSteps("F0ABC", "07/12/2026", reportRecords(150));
     ASSERT_TRUE(printStepsToPdf(steps, pdf));
 
-    const QStringList pages = pdfPages(pdf);
+    const QStringList pages = test::pdfPages(pdf, "4.8");
     ASSERT_EQ(pages.size(), 2); // about 85 lines of 8 points on an A4 page
     EXPECT_TRUE(pages[0].contains("F0ABC  stations QRP contactées au 07/12/2026"));
     EXPECT_TRUE(pages[0].contains("   N° Indicatif    Dpt     Prenom        Loc    Date    QTR  Mode  QRG  RstR RstE   QRB"));
@@ -79,7 +70,7 @@ TEST(QtPrinter, FullPageContinuesOnTheNextAndAbandonStops)
         steps.append(PrintStep::line(QStringLiteral("ligne %1").arg(i)));
     steps.append(PrintStep::endJob());
     ASSERT_TRUE(printStepsToPdf(steps, dir.filePath("long.pdf")));
-    const QStringList pages = pdfPages(dir.filePath("long.pdf"));
+    const QStringList pages = test::pdfPages(dir.filePath("long.pdf"), "4.8");
     ASSERT_EQ(pages.size(), 3); // about 85 lines of 8 points on an A4 page
     const QString all = pages.join("");
     for (int i = 1; i <= 200; ++i)

@@ -16,6 +16,36 @@ void setUpPage(QPrinter &printer)
     printer.setPageMargins(QMarginsF(7, 10, 7, 10), QPageLayout::Millimeter);
 }
 
+// True when a line or blank line follows `from`: the job goes on after an EndJob.
+bool linesFollow(const QList<PrintStep> &steps, qsizetype from)
+{
+    for (qsizetype i = from; i < steps.size(); ++i)
+        if (steps[i].kind == PrintStep::Kind::Line || steps[i].kind == PrintStep::Kind::BlankLine)
+            return true;
+    return false;
+}
+
+// Label sheets are laid out to the edge of what a printer reaches.
+void setUpSheets(QPrinter &printer)
+{
+    printer.setPageMargins(QMarginsF(4, 4, 4, 4), QPageLayout::Millimeter);
+}
+
+// Puts the page layout of a printer back as it was when it goes out of scope.
+class KeptPageLayout {
+public:
+    explicit KeptPageLayout(QPrinter &printer) : m_printer(printer), m_layout(printer.pageLayout()) {}
+    ~KeptPageLayout() { m_printer.setPageLayout(m_layout); }
+    KeptPageLayout(const KeptPageLayout &) = delete;
+    KeptPageLayout &operator=(const KeptPageLayout &) = delete;
+
+private:
+    QPrinter &m_printer;
+    QPageLayout m_layout;
+};
+
+} // namespace
+
 QFont printFont(const QString &family, int pointSize, bool bold)
 {
     QFont font(family);
@@ -26,9 +56,9 @@ QFont printFont(const QString &family, int pointSize, bool bold)
     return font;
 }
 
-} // namespace
+namespace {
 
-bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps)
+bool paintOnPages(QPrinter &printer, const QList<PrintStep> &steps, bool sheets)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -37,7 +67,8 @@ bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps)
     const int pageHeight = painter.viewport().height();
     int y = 0; // top of the next line, from the top of the printable area
     bool ok = true;
-    for (const PrintStep &step : steps) {
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const PrintStep &step = steps[i];
         switch (step.kind) {
         case PrintStep::Kind::Font:
             painter.setFont(printFont(step.text, step.pointSize, step.bold));
@@ -45,7 +76,8 @@ bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps)
         case PrintStep::Kind::Line:
         case PrintStep::Kind::BlankLine: {
             const QFontMetrics metrics = painter.fontMetrics();
-            if (y > 0 && y + metrics.height() > pageHeight) {
+            // A sheet of labels turns only at its end; a report turns when the page is full.
+            if (!sheets && y > 0 && y + metrics.height() > pageHeight) {
                 ok = printer.newPage();
                 y = 0;
             }
@@ -59,7 +91,15 @@ bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps)
             y = 0;
             break;
         case PrintStep::Kind::EndJob:
-            return painter.end();
+            // The sheet is done; the next one, if any, starts on a new page.
+            if (!linesFollow(steps, i + 1))
+                return painter.end();
+            ok = printer.newPage();
+            y = 0;
+            break;
+        case PrintStep::Kind::Sheets:
+        case PrintStep::Kind::Question:
+            break;
         case PrintStep::Kind::AbandonJob:
             printer.abort();
             painter.end();
@@ -69,6 +109,16 @@ bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps)
             break;
     }
     return painter.end() && ok;
+}
+
+} // namespace
+
+bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps)
+{
+    const bool sheets = !steps.isEmpty() && steps.first().kind == PrintStep::Kind::Sheets;
+    if (sheets)
+        setUpSheets(printer);
+    return paintOnPages(printer, steps, sheets);
 }
 
 bool printStepsToPdf(const QList<PrintStep> &steps, const QString &path)
@@ -94,11 +144,19 @@ bool QtPrinter::choosePrinter()
 
 bool QtPrinter::print(const QList<PrintStep> &steps)
 {
+    const KeptPageLayout kept(m_printer);
     return paintSteps(m_printer, steps);
 }
 
 Printer::Outcome QtPrinter::previewAndPrint(const QList<PrintStep> &steps)
 {
+    // A job with nothing to print (labels of an empty list) is abandoned once
+    // the printer is chosen: no blank sheet, no empty preview.
+    if (!linesFollow(steps, 0))
+        return choosePrinter() ? Outcome::Printed : Outcome::Cancelled;
+    // The preview shows the pages on the layout of the job (labels' narrow
+    // margins); the next job starts again from the printer's own.
+    const KeptPageLayout kept(m_printer);
     QPrintPreviewDialog dialog(&m_printer, m_dialogParent);
     bool failed = false;
     // The preview paints on its own surface; the last request is the real print.

@@ -1,0 +1,52 @@
+#pragma once
+#include "platform/Printer.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace pendrel::labels {
+
+// QSL labels: two labels a row, eight rows a sheet, made of fixed-pitch text
+// lines in "Courier New". The same steps feed the preview, the printer and
+// the PDF file.
+
+inline const QString PrintFont = QStringLiteral("Courier New");
+inline constexpr int FirstFormat = 1, LastFormat = 4; // the four label stocks
+inline constexpr int RowsPerSheet = 8;
+inline constexpr int TransceiverMaxLength = 8;
+inline constexpr int AntennaMaxLength = 13;
+
+struct LabelJob {
+    int format = 1;            // label stock, 1 to 4
+    bool french = true;        // French or English texts
+    QString ownCallsign;       // as the main window shows it, "/P" included
+    QString transceiver;       // as typed (checked against TransceiverMaxLength)
+    QString antenna;           // as typed (checked against AntennaMaxLength)
+    QStringList qsoLines;      // log list lines, in print order
+    bool stopEachSheet = false; // ask "Page suivante ?" after each full sheet
+};
+
+// The question asked after a full sheet when stopping at each sheet.
+QString sheetQuestion(int format);
+
+// The five text lines of one row (names, date, band, TX, title), each the
+// left label's part followed by the right one's; `right` null for the empty
+// label after an odd last QSO.
+QStringList rowLines(const LabelJob &job, const QString &left, const QString *right);
+
+// The whole print job. With stopEachSheet, each full sheet is followed by a
+// Question step and the end of its job; the steps after it are the answer Yes.
+QList<PrintStep> labelSteps(const LabelJob &job);
+
+// Asks each sheet question in turn; a No ends the job with the sheet just
+// finished (the steps after that sheet's end are dropped).
+QList<PrintStep> answerSheetQuestions(const QList<PrintStep> &steps,
+                                      const std::function<bool(const QString &)> &ask);
+
+// The steps as text, one per line, for scripts and tests:
+// "L <points> <N|B> <text>", "B <points>", "Q <text>", "E" (job ended), "A" (job abandoned).
+QStringList stepLines(const QList<PrintStep> &steps);
+
+} // namespace pendrel::labels

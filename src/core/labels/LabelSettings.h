@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+namespace pendrel {
+class SettingsStore;
+}
+
+namespace pendrel::labels {
+
+// The label choices kept for next time in the callsign's settings section.
+struct LabelChoices {
+    QString transceiver;
+    QString antenna;
+    bool french = true;
+    int format = 1; // 0: a stored value outside 1-4, no stock chosen
+};
+
+LabelChoices loadLabelChoices(const SettingsStore &store, const QString &callsign);
+// Writes the four settings; a format of 0 leaves "Format etiquette" as it is.
+void saveLabelChoices(SettingsStore &store, const QString &callsign, const LabelChoices &choices);
+
+// The message refusing a too-long transceiver or antenna name (lengths as
+// typed), or an empty text when both fit.
+QString lengthMessage(const QString &transceiver, const QString &antenna);
+
+// The own callsign on the labels: as the main window shows it for the station kind.
+QString ownCallsignShown(const QString &storedCallsign, bool portable);
+
+} // namespace pendrel::labels
