@@ -136,19 +136,20 @@ void EntryLine::setText(EntryField field, const QString &text)
 
 void EntryLine::open(EntryField field)
 {
-    QWidget *control = widget(field);
-    control->setEnabled(true);
-    paintField(control, FieldState::Current);
-    control->setFocus();
+    paintField(widget(field), FieldState::Current);
+    focus(field);
 }
 
 // The field the operator is sent to takes typing, even a station field that
-// is still locked (the portable locator before "Nouvelle sortie").
+// is still locked (the portable locator before "Nouvelle sortie"). Its text is
+// selected: typing replaces it, Enter alone keeps it.
 void EntryLine::focus(EntryField field)
 {
     QWidget *control = widget(field);
     control->setEnabled(true);
     control->setFocus();
+    if (QLineEdit *edit = editOf(control))
+        edit->selectAll();
 }
 
 bool EntryLine::firstRun() const
@@ -247,6 +248,12 @@ void EntryLine::enter(EntryField field)
 {
     if (field == EntryField::Valide_A) {
         validate();
+        return;
+    }
+    // A new QSO in a full log is refused as its entry starts, not once typed.
+    if (field == EntryField::Ind_A && !m_main.state().EditMode && m_main.logIsFull() && !firstRun()) {
+        m_main.platform().dialogs.message(m_main.logFullMessage());
+        focus(field);
         return;
     }
     const EnterOutcome outcome = pressEnter(field, gather());

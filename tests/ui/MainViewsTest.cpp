@@ -1,5 +1,6 @@
 #include "MainFixture.h"
 
+#include <QDir>
 #include <QListWidget>
 #include <QTest>
 
@@ -85,7 +86,9 @@ TEST_F(MainViews, ReportMenusSaveAndPrint)
     child<QAction>(main.get(), "Mnu_Enr_Contacte")->trigger();
     const QString name = QStringLiteral("QRP_Contacte_F1AAA_%1.txt").arg(clock.nowLocal().toString("dd_MM_yy"));
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].endsWith(name)) << dialogs.messages[0].toStdString();
+    // The name, then the folder on a line of its own.
+    EXPECT_EQ(dialogs.messages[0], "Le log a été enregistré sous le nom : " + name +
+                                       "\r\n\r\ndans le dossier :\r\n" + QDir::toNativeSeparators(folder.dir()));
     EXPECT_TRUE(folder.exists(name));
 
     child<QAction>(main.get(), "Mnu_Imp_Contacte")->trigger();
