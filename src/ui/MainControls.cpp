@@ -4,7 +4,6 @@
 #include "ui/Main.h"
 
 #include <QButtonGroup>
-#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -24,6 +23,10 @@
 namespace pendrel::ui {
 namespace {
 
+// Fields are sized on a typical capital rather than the widest one, so that
+// the window fits a small screen; a longer text scrolls within its field.
+constexpr char16_t TypicalCharacter = u'N';
+
 template <typename W>
 W *named(W *widget, const char *name, const QString &toolTip = {})
 {
@@ -42,7 +45,7 @@ QLineEdit *textBox(const char *name, int characters, QWidget *parent)
 {
     auto *box = named(new QLineEdit(parent), name);
     if (characters > 0)
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(characters, u'W')) + 12);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(characters, TypicalCharacter)) + 12);
     return box;
 }
 
@@ -57,7 +60,7 @@ QLabel *valueLabel(const char *name, int characters, QWidget *parent)
     auto *value = label(name, QString(), parent);
     value->setFrameShape(QFrame::Panel);
     value->setFrameShadow(QFrame::Sunken);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QString(characters, u'W')) + 8);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QString(characters, TypicalCharacter)) + 8);
     return value;
 }
 
@@ -223,8 +226,8 @@ QWidget *Main::buildEntryFrame()
     buttons->addStretch(1);
     buttons->addWidget(m_c.Rechercher);
 
-    // On a narrow screen the fields scroll sideways, following the focus,
-    // rather than widening the window beyond the screen.
+    // On a narrow screen the fields scroll sideways, rather than widening the
+    // window beyond the screen; the entry line brings the field it opens into view.
     auto *fields = new QWidget;
     fields->setObjectName(QStringLiteral("EntryFields"));
     grid->setContentsMargins(0, 0, 0, 0);
@@ -236,10 +239,6 @@ QWidget *Main::buildEntryFrame()
     scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroller->setWidget(fields);
     scroller->setFixedHeight(fields->sizeHint().height() + scroller->horizontalScrollBar()->sizeHint().height());
-    connect(qApp, &QApplication::focusChanged, scroller, [scroller, fields](QWidget *, QWidget *now) {
-        if (now && fields->isAncestorOf(now))
-            scroller->ensureWidgetVisible(now, 8, 0);
-    });
 
     auto *layout = new QVBoxLayout(frame);
     layout->addWidget(scroller);

@@ -55,11 +55,13 @@ TEST_F(MainViews, SortButtonsReorderTheListOnlyAndDateRestoresTheFile)
     EXPECT_EQ(c().Total_P->text(), "3");
 }
 
-TEST_F(MainViews, AfterASortNothingIsSelected)
+TEST_F(MainViews, AfterASortTheSelectedQsoStaysSelected)
 {
     ASSERT_TRUE(c().Liste_Orvil->currentIndex().isValid());
+    const QString callsign = c().Liste_Orvil->currentIndex().data().toString().mid(7, 12);
     QTest::mouseClick(c().Tri_KmW, Qt::LeftButton);
-    EXPECT_FALSE(c().Liste_Orvil->selectionModel()->hasSelection());
+    ASSERT_TRUE(c().Liste_Orvil->selectionModel()->hasSelection());
+    EXPECT_EQ(c().Liste_Orvil->currentIndex().data().toString().mid(7, 12), callsign);
 }
 
 TEST_F(MainViews, SearchSelectsTheFoundRowInTheMainList)

@@ -315,8 +315,9 @@ TEST_F(MainWindowUse, SortIsMarkedAndKeepsTheSelectedQsoSelected)
         const QModelIndex current = c().Liste_Orvil->currentIndex();
         ASSERT_TRUE(current.isValid());
         EXPECT_TRUE(current.data().toString().mid(7, 12).startsWith("F6ZZZ"));
-        if (t.row >= 0)
+        if (t.row >= 0) {
             EXPECT_EQ(current.row(), t.row);
+        }
         EXPECT_TRUE(main->state().SelectedLogLine.mid(7).startsWith("F6ZZZ"));
         EXPECT_TRUE(c().Liste_Orvil->viewport()->rect().intersects(c().Liste_Orvil->visualRect(current)));
     }
@@ -347,7 +348,9 @@ TEST_F(MainWindowUse, MainWindowFitsANetbookScreenAndTheEntryFollowsTheFocus)
         typeField(name, "");
     ASSERT_EQ(focusName(), "QRB_A");
     const QRect shown(c().QRB_A->mapTo(scroller->viewport(), QPoint()), c().QRB_A->size());
-    EXPECT_TRUE(scroller->viewport()->rect().contains(shown)) << shown.x() << " " << scroller->viewport()->width();
+    EXPECT_TRUE(scroller->viewport()->rect().contains(shown)) << shown.x() << "+" << shown.width() << " in " << scroller->viewport()->width() << " scrolled "
+        << scroller->horizontalScrollBar()->value() << "/" << scroller->horizontalScrollBar()->maximum() << " inner "
+        << scroller->widget()->width();
 }
 
 } // namespace
