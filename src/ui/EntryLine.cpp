@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace pendrel::ui {
 namespace {
@@ -136,19 +137,45 @@ void EntryLine::setText(EntryField field, const QString &text)
 
 void EntryLine::open(EntryField field)
 {
-    QWidget *control = widget(field);
-    control->setEnabled(true);
-    paintField(control, FieldState::Current);
-    control->setFocus();
+    paintField(widget(field), FieldState::Current);
+    focus(field);
 }
 
 // The field the operator is sent to takes typing, even a station field that
-// is still locked (the portable locator before "Nouvelle sortie").
+// is still locked (the portable locator before "Nouvelle sortie"). Its text is
+// selected: typing replaces it, Enter alone keeps it.
 void EntryLine::focus(EntryField field)
 {
     QWidget *control = widget(field);
     control->setEnabled(true);
     control->setFocus();
+    if (QLineEdit *edit = editOf(control))
+        edit->selectAll();
+    for (QWidget *up = control->parentWidget(); up; up = up->parentWidget())
+        if (auto *scroller = qobject_cast<QScrollArea *>(up)) {
+            // The whole field, not only its cursor as ensureWidgetVisible would.
+            const QPoint centre = control->mapTo(scroller->widget(), control->rect().center());
+            scroller->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 8, 0);
+            break;
+        }
+}
+
+// A list box completes what the operator types from its items, the added part
+// selected: "c" gives CW, "14" gives 14 Mhz, and the next key types over it.
+void EntryLine::completeFromList(QComboBox *box)
+{
+    QLineEdit *edit = box->lineEdit();
+    const QString typed = edit->text();
+    if (typed.isEmpty() || edit->hasSelectedText() || edit->cursorPosition() != typed.size())
+        return;
+    for (int i = 0; i < box->count(); ++i) {
+        const QString item = box->itemText(i);
+        if (item.startsWith(typed, Qt::CaseInsensitive)) {
+            edit->setText(item);
+            edit->setSelection(int(item.size()), int(typed.size() - item.size()));
+            return;
+        }
+    }
 }
 
 bool EntryLine::firstRun() const
@@ -214,8 +241,11 @@ bool EntryLine::keyPressed(EntryField field, QObject *target, const QKeyEvent &k
         return true;
     if (auto index = rememberedListIndex(field, text(field), m_main.state().EditMode))
         m_main.writeCallsignSetting(index->key, index->value);
-    if (verdict.key != code) {
+    auto *box = qobject_cast<QComboBox *>(target);
+    if (verdict.key != code || (box && code != KeyBackspace)) {
         forwardKey(target, key, verdict.key);
+        if (box)
+            completeFromList(box);
         return true;
     }
     return false;
@@ -248,6 +278,12 @@ void EntryLine::enter(EntryField field)
 {
     if (field == EntryField::Valide_A) {
         validate();
+        return;
+    }
+    // A new QSO in a full log is refused as its entry starts, not once typed.
+    if (field == EntryField::Ind_A && !m_main.state().EditMode && m_main.logIsFull() && !firstRun()) {
+        m_main.platform().dialogs.message(m_main.logFullMessage());
+        focus(field);
         return;
     }
     const EnterOutcome outcome = pressEnter(field, gather());

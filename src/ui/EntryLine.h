@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 
+class QComboBox;
 class QKeyEvent;
 class QLineEdit;
 class QWidget;
@@ -42,6 +43,7 @@ private:
     // Keys and the Enter rules (EntryLine.cpp).
     bool keyPressed(EntryField field, QObject *target, const QKeyEvent &key);
     void forwardKey(QObject *target, const QKeyEvent &key, int code);
+    void completeFromList(QComboBox *box);
     void upperCasePasted(EntryField field, QLineEdit *edit, const QString &typed);
     void enter(EntryField field);
     void apply(EntryField field, const EnterOutcome &outcome);

@@ -183,8 +183,7 @@ void EntryLine::endModes()
 
 void EntryLine::showOutingCount(qint16 count)
 {
-    m_main.state().OutingQsoCount = count;
-    m_c.Label23->setText(QString::number(count));
+    m_main.state().OutingQsoCount = count; // shown with the next-QSO line
     m_main.writeCallsignSetting(settings::Bonus, QString::number(count));
 }
 

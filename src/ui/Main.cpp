@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
 #include <QTimer>
@@ -165,6 +166,7 @@ void Main::LoadLog()
 {
     m_model->setStringList({});
     m_state.SelectedLogLine.clear();
+    m_c.Tri_Date->setChecked(true); // the file order
     // Before the first set-up there is no log to read.
     if (m_state.StationCallsign == keys::PlaceholderCallsign) {
         m_c.Total_P->setText(QStringLiteral("0"));
@@ -226,8 +228,27 @@ void Main::logLineSelected(int row)
 
 void Main::updateNextQsoLine()
 {
-    m_c.Frame3->setTitle(nextQsoLine(stationKind(), m_c.Liste_Orvil->currentIndex().row(), m_state.OutingQsoCount,
-                                     m_c.L_Station->text(), m_c.L_Station_P->text()));
+    const StationKind kind = stationKind();
+    // A full log takes no next QSO: the line says so before any typing.
+    m_c.Frame3->setTitle(logIsFull() ? logFullMessage()
+                                     : nextQsoLine(kind, m_c.Liste_Orvil->currentIndex().row(),
+                                                   m_state.OutingQsoCount, m_c.L_Station->text(),
+                                                   m_c.L_Station_P->text()));
+    // Beside the total, "Pts" is its unit; the outing's count is named as such.
+    m_c.Label23->setText(kind == StationKind::Portable
+                             ? QStringLiteral("Pts   (QSO %1 de la sortie)").arg(m_state.OutingQsoCount)
+                             : QStringLiteral("Pts"));
+}
+
+bool Main::logIsFull() const
+{
+    return m_model->rowCount() >= QsoRecord::MaxQsoNumber;
+}
+
+QString Main::logFullMessage() const
+{
+    return LogStore::logFullText(LogStore::logFileName(m_state.StationCallsign, stationKind())) +
+           QStringLiteral(" Aucun QSO ne peut y être ajouté.");
 }
 
 void Main::applyStoreResult(const StoreResult &result)

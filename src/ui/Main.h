@@ -52,8 +52,12 @@ public:
     void LoadLog();
     // Selects the last line of the list (no selection when it is empty).
     void selectLastLine();
-    // Sets the title of Frame3 to the next-QSO line of the current kind.
+    // Sets the title of Frame3 to the next-QSO line of the current kind, and
+    // the outing's count beside the total points on the portable station.
     void updateNextQsoLine();
+    // The list holds as many QSOs as can be numbered: no new one may be added.
+    bool logIsFull() const;
+    QString logFullMessage() const;
     // After a change to a log file: its message when it failed, else the
     // reloaded list with its last line selected.
     void applyStoreResult(const StoreResult &result);
@@ -103,6 +107,8 @@ private:
     void setInitialEntryState();
     void connectBehaviour();
     void connectViews();
+    void reselectLine(const QString &chosen);
+    void tellSavedFile(const QString &message);
     void connectAdif();
     void importAdif();
     void openLabelWindows();

@@ -15,7 +15,7 @@ void Main::connectAdif()
     connect(m_c.Mnu_ADIF, &QAction::triggered, this, [this] {
         const adif::ExportResult result = adif::exportFixedLog(m_platform.dataFolder, m_state.StationCallsign,
                                                                fileWriter());
-        m_platform.dialogs.message(result.message);
+        result.ok ? tellSavedFile(result.message) : m_platform.dialogs.message(result.message);
     });
     connect(m_c.Mnu_Import_Adif, &QAction::triggered, this, &Main::importAdif);
 }

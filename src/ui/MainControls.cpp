@@ -1,7 +1,9 @@
 // The controls of the main window and their initial state.
 #include "ui/FieldColours.h"
+#include "ui/LogHeading.h"
 #include "ui/Main.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -12,12 +14,18 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace pendrel::ui {
 namespace {
+
+// Fields are sized on a typical capital rather than the widest one, so that
+// the window fits a small screen; a longer text scrolls within its field.
+constexpr char16_t TypicalCharacter = u'N';
 
 template <typename W>
 W *named(W *widget, const char *name, const QString &toolTip = {})
@@ -37,7 +45,7 @@ QLineEdit *textBox(const char *name, int characters, QWidget *parent)
 {
     auto *box = named(new QLineEdit(parent), name);
     if (characters > 0)
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(characters, u'W')) + 12);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(characters, TypicalCharacter)) + 12);
     return box;
 }
 
@@ -52,7 +60,7 @@ QLabel *valueLabel(const char *name, int characters, QWidget *parent)
     auto *value = label(name, QString(), parent);
     value->setFrameShape(QFrame::Panel);
     value->setFrameShadow(QFrame::Sunken);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QString(characters, u'W')) + 8);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QString(characters, TypicalCharacter)) + 8);
     return value;
 }
 
@@ -218,76 +226,58 @@ QWidget *Main::buildEntryFrame()
     buttons->addStretch(1);
     buttons->addWidget(m_c.Rechercher);
 
+    // On a narrow screen the fields scroll sideways, rather than widening the
+    // window beyond the screen; the entry line brings the field it opens into view.
+    auto *fields = new QWidget;
+    fields->setObjectName(QStringLiteral("EntryFields"));
+    grid->setContentsMargins(0, 0, 0, 0);
+    fields->setLayout(grid);
+    auto *scroller = new QScrollArea(frame);
+    scroller->setObjectName(QStringLiteral("EntryScroll"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidget(fields);
+    scroller->setFixedHeight(fields->sizeHint().height() + scroller->horizontalScrollBar()->sizeHint().height());
+
     auto *layout = new QVBoxLayout(frame);
-    layout->addLayout(grid);
+    layout->addWidget(scroller);
     layout->addLayout(buttons);
     return frame;
 }
 
-// The column headings sit above the columns of the log list lines, which the
-// fixed-pitch font keeps at whole character widths.
+// The column headings are drawn by LogHeading from the column map of the
+// list lines, so that they stand over their columns whatever the font.
 QWidget *Main::buildLogHeadings()
 {
-    m_c.Liste_Orvil = named(new QListView(this), "Liste_Orvil",
-                            QStringLiteral("Cliquez sur une ligne pour la modifier ou la supprimer"));
+    m_c.Liste_Orvil = named(new QListView(this), "Liste_Orvil");
+    setListToolTip(m_c.Liste_Orvil, QStringLiteral("Cliquez sur une ligne pour la modifier ou la supprimer"));
     m_c.Liste_Orvil->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_c.Liste_Orvil->setUniformItemSizes(true);
     m_c.Liste_Orvil->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_c.Liste_Orvil->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_c.Liste_Orvil->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_c.Liste_Orvil->setModel(m_model);
+    // A few lines at least; the list takes whatever height the window leaves.
+    m_c.Liste_Orvil->setMinimumHeight(QFontMetrics(m_c.Liste_Orvil->font()).lineSpacing() * 6);
 
-    auto *headings = new QWidget(this);
-    headings->setObjectName(QStringLiteral("LogHeadings"));
-    const QFont fixedFont = m_c.Liste_Orvil->font();
-    const int charWidth = QFontMetrics(fixedFont).horizontalAdvance(u'W');
-    const int left = m_c.Liste_Orvil->frameWidth() + 3;
-
-    m_c.Label_Liste_QRP = label("Label_Liste_QRP", QStringLiteral("     N°   "), headings);
-    m_c.Label24 = label("Label24", QStringLiteral("Prenom           Locator"), headings);
-    m_c.Label25 = label("Label25", QStringLiteral("Heure Mode   QRG   RstR RstE            QTH"), headings);
-    m_c.Label28 = label("Label28", QStringLiteral(" Loc  Pwr"), headings);
-    m_c.Label27 = label("Label27", QStringLiteral(" Pts Boni"), headings);
-    m_c.Tri_Ind = button("Tri_Ind", QStringLiteral("Indicatif"), headings,
-                         QStringLiteral("Clickez sur \"Indicatif\" pour trier le log par indicatifs"));
-    m_c.Tri_Dpt = button("Tri_Dpt", QStringLiteral("Dpt"), headings,
-                         QStringLiteral("Clickez sur \"Dpt\" pour trier le log par départements"));
-    m_c.Tri_Date = button("Tri_Date", QStringLiteral("Date"), headings,
-                          QStringLiteral("Clickez sur \"Date\" pour trier le log par dates"));
-    m_c.Tri_QRB = button("Tri_QRB", QStringLiteral("QRB"), headings,
-                         QStringLiteral("Clickez sur \"QRB\" pour trier le log par distances"));
-    m_c.Tri_KmW = button("Tri_KmW", QStringLiteral("Km/W"), headings,
-                         QStringLiteral("Clickez sur \"Km/W\" pour trier le log par Kilometres/Watts"));
-
-    // (list line column, heading); "Date" stands two columns on, clear of the end of "Locator".
-    const std::pair<int, QWidget *> placed[] = {
-        {1, m_c.Label_Liste_QRP}, {8, m_c.Tri_Ind}, {22, m_c.Tri_Dpt}, {27, m_c.Label24},
-        {52, m_c.Tri_Date},       {60, m_c.Label25}, {122, m_c.Tri_QRB}, {127, m_c.Label28},
-        {140, m_c.Tri_KmW},       {145, m_c.Label27},
-    };
-    int height = 0;
-    for (const auto &[column, heading] : placed) {
-        heading->setFont(fixedFont);
-        if (auto *sort = qobject_cast<QPushButton *>(heading)) {
-            sort->setFlat(true);
-            sort->setFocusPolicy(Qt::NoFocus); // a sort leaves the operator's typing where it was
-            sort->setFixedWidth(QFontMetrics(fixedFont).horizontalAdvance(sort->text()) + 10);
-        }
-        heading->adjustSize();
-        int x = left + (column - 1) * charWidth;
-        if (auto *sort = qobject_cast<QPushButton *>(heading)) {
-            x -= (sort->width() - QFontMetrics(fixedFont).horizontalAdvance(sort->text())) / 2; // text on its column
-            sort->raise();
-        }
-        heading->move(x, 0);
-        height = std::max(height, heading->height());
-    }
-    // One height for all, so that labels and button captions share a baseline.
-    for (const auto &[column, heading] : placed)
-        heading->resize(heading->width(), height);
-    headings->setFixedHeight(height);
-    headings->setMinimumWidth(left + 152 * charWidth);
-    m_c.Liste_Orvil->setMinimumWidth(headings->minimumWidth() + 2 * left + 20);
-    m_c.Liste_Orvil->setMinimumHeight(QFontMetrics(fixedFont).lineSpacing() * 16);
+    auto *headings = new LogHeading(m_c.Liste_Orvil, logListHeadings(), this);
+    m_c.LogHeadings = headings;
+    m_c.Label_Liste_QRP = headings->label("Label_Liste_QRP");
+    m_c.Label24 = headings->label("Label24");
+    m_c.Label25 = headings->label("Label25");
+    m_c.Label27 = headings->label("Label27");
+    m_c.Label28 = headings->label("Label28");
+    m_c.Tri_Ind = headings->button("Tri_Ind");
+    m_c.Tri_Dpt = headings->button("Tri_Dpt");
+    m_c.Tri_Date = headings->button("Tri_Date");
+    m_c.Tri_QRB = headings->button("Tri_QRB");
+    m_c.Tri_KmW = headings->button("Tri_KmW");
+    // One sort shown at a time; the file order after each reading of the log.
+    auto *sorts = new QButtonGroup(headings);
+    for (QPushButton *sort : {m_c.Tri_Ind, m_c.Tri_Dpt, m_c.Tri_Date, m_c.Tri_QRB, m_c.Tri_KmW})
+        sorts->addButton(sort);
+    m_c.Tri_Date->setChecked(true);
     return headings;
 }
 

@@ -15,11 +15,14 @@ class QWidget;
 
 namespace pendrel::ui {
 
+class LogHeading;
+
 // The controls of the main window, by the names every window uses for them.
 // Each one also carries its name as its Qt object name.
 struct MainControls {
     // The log and its column headings.
     QListView *Liste_Orvil = nullptr;
+    LogHeading *LogHeadings = nullptr;
     QLabel *Label_Liste_QRP = nullptr, *Label24 = nullptr, *Label25 = nullptr, *Label27 = nullptr,
            *Label28 = nullptr;
     QPushButton *Tri_Ind = nullptr, *Tri_Dpt = nullptr, *Tri_Date = nullptr, *Tri_QRB = nullptr,

@@ -1,6 +1,8 @@
 #include "ui/Recherche_Indicatif.h"
 
 #include "platform/Dialogs.h"
+#include "core/storage/QsoRecord.h"
+#include "ui/LogHeading.h"
 #include "ui/WindowPlacement.h"
 
 #include <QButtonGroup>
@@ -12,7 +14,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStringListModel>
+#include <QVBoxLayout>
 #include <QValidator>
 
 namespace pendrel::ui {
@@ -57,36 +62,60 @@ Recherche_Indicatif::Recherche_Indicatif(const QStringListModel &logLines, std::
     m_Depa = makeBox("Depa", this, true);
     m_Loca = makeBox("Loca", this, true);
 
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(label, 0, 0, 1, 2);
+    // The four keys two by two, each box as wide as what it takes; the found
+    // lines below under the headings of the main list.
+    auto *keys = new QGridLayout;
     m_options = new QButtonGroup(this);
     const QString captions[] = {QStringLiteral("Indicatif"), QStringLiteral("Date"), QStringLiteral("Dpt"),
                                 QStringLiteral("Locator")};
+    const int widths[] = {12, 8, 2, 6};
     for (int i = 0; i < 4; ++i) {
         const SearchKey key = kKeys[i];
         auto *option = new QRadioButton(captions[i], this);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i + 1));
         m_options->addButton(option, int(key));
-        grid->addWidget(option, i + 1, 0);
-        grid->addWidget(box(key), i + 1, 1);
+        box(key)->setFixedWidth(box(key)->fontMetrics().horizontalAdvance(QString(widths[i] + 2, u'W')));
+        keys->addWidget(option, i / 2, (i % 2) * 3);
+        keys->addWidget(box(key), i / 2, (i % 2) * 3 + 1);
         connect(option, &QRadioButton::clicked, this, [this, key] { box(key)->setFocus(); });
         connect(box(key), &QLineEdit::returnPressed, this, [this, key] { enterPressed(key); });
         box(key)->installEventFilter(this);
     }
+    keys->setColumnMinimumWidth(2, 24); // between the two pairs
+    keys->setColumnStretch(5, 1);
     select(SearchKey::Indicatif);
 
     m_found = new QListWidget(this);
     m_found->setObjectName(QStringLiteral("QSO_Effectues"));
-    m_found->setToolTip(QStringLiteral("Cliquez sur le QSO pour le selectionner"));
+    setListToolTip(m_found, QStringLiteral("Cliquez sur le QSO pour le selectionner"));
     m_found->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_found->setMinimumWidth(m_found->fontMetrics().horizontalAdvance(QString(152, u'0')));
+    m_found->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     connect(m_found, &QListWidget::itemDoubleClicked, this, &Recherche_Indicatif::foundLineChosen);
-    grid->addWidget(m_found, 5, 0, 1, 2);
+    // The same headings as the main list, as plain labels: sorting belongs to the main list.
+    QList<ColumnHeading> columns = logListHeadings();
+    for (ColumnHeading &heading : columns)
+        heading = {heading.name, heading.words};
+    auto *headings = new LogHeading(m_found, columns, this);
 
     auto *quit = new QPushButton(QStringLiteral("Quitter"), this);
     quit->setObjectName(QStringLiteral("Command1"));
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
-    grid->addWidget(quit, 6, 0, 1, 2, Qt::AlignHCenter);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addLayout(keys);
+    layout->addWidget(headings);
+    layout->addWidget(m_found, 1);
+    layout->addWidget(quit, 0, Qt::AlignRight);
+
+    // Wide enough for a whole line and its bonus when the screen allows.
+    const int lineWidth = QFontMetrics(m_found->font()).horizontalAdvance(QString(QsoRecord::ListLineLength + 3, u'0')) +
+                          m_found->verticalScrollBar()->sizeHint().width() + 2 * m_found->frameWidth() +
+                          layout->contentsMargins().left() + layout->contentsMargins().right();
+    int width = lineWidth;
+    if (const QScreen *shown = screen())
+        width = std::min(width, shown->availableGeometry().width() * 95 / 100);
+    resize(width, QFontMetrics(m_found->font()).lineSpacing() * 16 + sizeHint().height());
 
     m_Indica->setFocus();
 }

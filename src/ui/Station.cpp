@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,9 +41,19 @@ Station::Station(Main &main)
     grid->addWidget(m_newIndicatif, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Locator"), frame), 2, 0);
     grid->addWidget(m_newLocator, 2, 1);
+    // A way back for the operator who only came to look; the first set-up has none.
+    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
+    cancel->setObjectName(QStringLiteral("Annuler"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &Station::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_validation);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addWidget(m_validation, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
 
     for (QLineEdit *field : {m_newIndicatif, m_newLocator})
         field->installEventFilter(this);
@@ -53,6 +64,7 @@ Station::Station(Main &main)
     AppState &state = m_main.state();
     state.StationCallsign = readStoredCallsign(m_main.platform().settings);
     state.FirstInstall = state.StationCallsign == keys::PlaceholderCallsign;
+    cancel->setVisible(!state.FirstInstall);
     m_newLocator->setEnabled(false);
     m_newIndicatif->setFocus();
 }
@@ -154,6 +166,10 @@ void Station::Validation()
 
 void Station::reject()
 {
+    if (!m_main.state().FirstInstall) {
+        QDialog::reject();
+        return;
+    }
     if (m_newIndicatif->text().isEmpty() || m_newLocator->text().isEmpty()) {
         m_main.platform().dialogs.message(QStringLiteral("Vous devez entrer votre indicatif et votre locator"));
         return;

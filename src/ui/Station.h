@@ -23,7 +23,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // Covers the close box and Escape: both need the two fields filled in.
+    // Covers the close box, Escape and "Annuler". At first install they need
+    // the two fields filled in; once a callsign exists they leave it as it was.
     void reject() override;
 
 private:

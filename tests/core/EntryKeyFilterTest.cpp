@@ -41,7 +41,7 @@ TEST(EntryKeyFilter, CaseRuleAndDigitRule)
         {EntryField::Pwr_F, KeyEnter, KeyEnter, false, true},
         {EntryField::Pwr_F, 'a', 0, true, false},
         {EntryField::Pwr_F, 'A', 0, true, false},
-        {EntryField::Pwr_P, KeyBackspace, 0, true, false},
+        {EntryField::Pwr_P, KeyBackspace, KeyBackspace, false, false}, // an editing key, not a character
         {EntryField::Pwr_P, '.', 0, true, false},
         {EntryField::Pwr_P, ' ', 0, true, false},
     };

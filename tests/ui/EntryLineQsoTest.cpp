@@ -188,7 +188,7 @@ TEST_F(EntryLineQso, PortableOutingEarnsItsBonusOnTheFifthQso)
             EXPECT_EQ(textOf("Pts_A"), "4") << n;
             EXPECT_EQ(textOf("Boni_A"), n == 5 ? t.bonus : "") << n;
             validate();
-            EXPECT_EQ(c().Label23->text(), QString::number(n + 1));
+            EXPECT_EQ(c().Label23->text(), QStringLiteral("Pts   (QSO %1 de la sortie)").arg(n + 1));
             EXPECT_EQ(c().Frame3->title(), QStringLiteral("QSO N° %1 depuis la station portable en JN03AB").arg(n + 1));
         }
         const QStringList lines = fileLines("F1AAA_P_QRP.log");

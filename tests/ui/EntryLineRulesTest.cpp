@@ -112,7 +112,9 @@ TEST_F(EntryLineRules, KeysFollowTheCaseRuleAndPowersTakeDigitsOnly)
         {"Rem_A", "saint-étienne", "SAINT-éTIENNE", 0}, // accented letters stay as typed
         {"Pwr_F", "7", "7", 0},
         {"Pwr_F", "5w", "", 1},
-        {"Pwr_F", "8\b", "", 1}, // Backspace too
+        {"Pwr_F", "85\b", "8", 0}, // Backspace edits the power
+        {"Pwr_F", "8\x01\b9", "9", 0}, // Delete after Home, then Backspace: editing keys
+        {"Pwr_F", "5\x02\x02\b7", "75", 0}, // Left arrow, Backspace at the start does nothing, 7 typed before
     };
     for (const auto &t : cases) {
         SCOPED_TRACE(t.keys);
@@ -127,6 +129,11 @@ TEST_F(EntryLineRules, KeysFollowTheCaseRuleAndPowersTakeDigitsOnly)
         for (QChar key : QString::fromUtf8(t.keys)) {
             if (key == u'\b')
                 QTest::keyClick(w, Qt::Key_Backspace);
+            else if (key == u'\x01') {
+                QTest::keyClick(w, Qt::Key_Home);
+                QTest::keyClick(w, Qt::Key_Delete);
+            } else if (key == u'\x02')
+                QTest::keyClick(w, Qt::Key_Left);
             else
                 typeKeys(t.field, key);
         }

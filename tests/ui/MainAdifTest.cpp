@@ -1,6 +1,7 @@
 #include "MainFixture.h"
 
 #include <QAction>
+#include <QDir>
 
 using namespace pendrel;
 using namespace pendrel::test;
@@ -28,7 +29,9 @@ protected:
 TEST_F(MainAdif, ExportWritesTheFixedLogAndSaysSo)
 {
     child<QAction>(main.get(), "Mnu_ADIF")->trigger();
-    EXPECT_EQ(dialogs.messages, QStringList{"Le fichier a été enregistré sous le nom : F1AAA_QRP.adi"});
+    // The folder on a line of its own, so that the operator finds the file.
+    EXPECT_EQ(dialogs.messages, QStringList{"Le fichier a été enregistré sous le nom : F1AAA_QRP.adi\r\n\r\n"
+                                            "dans le dossier :\r\n" + QDir::toNativeSeparators(folder.dir())});
     EXPECT_TRUE(folder.read("F1AAA_QRP.adi").contains("<call:5>F0OLD"));
 }
 

@@ -196,11 +196,12 @@ TEST_F(MainStartup, ControlsCarryTheirNamesCaptionsAndTips)
     const struct {
         const char *name, *caption, *tip;
     } cases[] = {
-        {"Label_Liste_QRP", "     N°   ", ""},
-        {"Label24", "Prenom           Locator", ""},
-        {"Label25", "Heure Mode   QRG   RstR RstE            QTH", ""},
-        {"Label27", " Pts Boni", ""},
-        {"Label28", " Loc  Pwr", ""},
+        // The headings' words, spaced to stand over their columns of the list.
+        {"Label_Liste_QRP", "N°", ""},
+        {"Label24", "Prenom         Locator", ""},
+        {"Label25", "Heure  Mode QRG      RstR RstE             QTH", ""},
+        {"Label27", "Pts  Boni", ""},
+        {"Label28", "Loc     Pwr", ""},
         {"Tri_Ind", "Indicatif", "Clickez sur \"Indicatif\" pour trier le log par indicatifs"},
         {"Tri_Dpt", "Dpt", "Clickez sur \"Dpt\" pour trier le log par départements"},
         {"Tri_Date", "Date", "Clickez sur \"Date\" pour trier le log par dates"},

@@ -1,5 +1,6 @@
 #include "MainFixture.h"
 
+#include <QDir>
 #include <QListWidget>
 #include <QTest>
 
@@ -54,11 +55,13 @@ TEST_F(MainViews, SortButtonsReorderTheListOnlyAndDateRestoresTheFile)
     EXPECT_EQ(c().Total_P->text(), "3");
 }
 
-TEST_F(MainViews, AfterASortNothingIsSelected)
+TEST_F(MainViews, AfterASortTheSelectedQsoStaysSelected)
 {
     ASSERT_TRUE(c().Liste_Orvil->currentIndex().isValid());
+    const QString callsign = c().Liste_Orvil->currentIndex().data().toString().mid(7, 12);
     QTest::mouseClick(c().Tri_KmW, Qt::LeftButton);
-    EXPECT_FALSE(c().Liste_Orvil->selectionModel()->hasSelection());
+    ASSERT_TRUE(c().Liste_Orvil->selectionModel()->hasSelection());
+    EXPECT_EQ(c().Liste_Orvil->currentIndex().data().toString().mid(7, 12), callsign);
 }
 
 TEST_F(MainViews, SearchSelectsTheFoundRowInTheMainList)
@@ -85,7 +88,9 @@ TEST_F(MainViews, ReportMenusSaveAndPrint)
     child<QAction>(main.get(), "Mnu_Enr_Contacte")->trigger();
     const QString name = QStringLiteral("QRP_Contacte_F1AAA_%1.txt").arg(clock.nowLocal().toString("dd_MM_yy"));
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].endsWith(name)) << dialogs.messages[0].toStdString();
+    // The name, then the folder on a line of its own.
+    EXPECT_EQ(dialogs.messages[0], "Le log a été enregistré sous le nom : " + name +
+                                       "\r\n\r\ndans le dossier :\r\n" + QDir::toNativeSeparators(folder.dir()));
     EXPECT_TRUE(folder.exists(name));
 
     child<QAction>(main.get(), "Mnu_Imp_Contacte")->trigger();

@@ -66,7 +66,7 @@ TEST_F(OutingBonus, AnOutingEarnsItsBonusOnceWhateverIsDeleted)
         deleteQso(t.deleted);
         EXPECT_EQ(bonusQsos(), t.bonusAfterDelete);
         EXPECT_EQ(c().Total_P->text(), QString::number(t.totalAfterDelete));
-        EXPECT_EQ(c().Label23->text(), QString::number(t.logged));
+        EXPECT_EQ(c().Label23->text(), QStringLiteral("Pts   (QSO %1 de la sortie)").arg(t.logged));
         EXPECT_EQ(c().Frame3->title(),
                   QStringLiteral("QSO N° %1 depuis la station portable en JN03AB").arg(t.logged));
 

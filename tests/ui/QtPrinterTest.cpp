@@ -6,7 +6,9 @@
 #include "support/QtPrinters.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -84,11 +86,16 @@ TEST(QtPrinter, PreviewShowsEveryPageAndCancelPrintsNothing)
 {
     QtPrinter printer;
     int previewPages = -1;
+    QSize opened;
+    QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
     QTimer::singleShot(0, [&] {
         for (QWidget *w : QApplication::topLevelWidgets())
             if (auto *dialog = qobject_cast<QPrintPreviewDialog *>(w); dialog && dialog->isVisible()) {
-                if (auto *preview = dialog->findChild<QPrintPreviewWidget *>())
+                if (auto *preview = dialog->findChild<QPrintPreviewWidget *>()) {
                     previewPages = preview->pageCount();
+                    zoom = preview->zoomMode();
+                }
+                opened = dialog->size();
                 dialog->reject();
             }
     });
@@ -96,4 +103,9 @@ TEST(QtPrinter, PreviewShowsEveryPageAndCancelPrintsNothing)
         printer.previewAndPrint(contact_report::printSteps("F0ABC", "07/12/2026", reportRecords(150)));
     EXPECT_EQ(outcome, Printer::Outcome::Cancelled);
     EXPECT_EQ(previewPages, 2); // 157 lines, turned over once the first page is full
+    // Readable as it opens: most of the screen, the page at the view's width.
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_GE(opened.width(), room.width() * 8 / 10);
+    EXPECT_GE(opened.height(), room.height() * 8 / 10);
+    EXPECT_EQ(zoom, QPrintPreviewWidget::FitToWidth);
 }

@@ -35,7 +35,8 @@ KeyVerdict filterKey(EntryField field, int key, bool firstRun)
         return v;
     }
     if (isPowerField(field)) {
-        if (key != KeyEnter && !(key >= '0' && key <= '9')) {
+        // Backspace edits the power: it is no typed character.
+        if (key != KeyEnter && key != KeyBackspace && !(key >= '0' && key <= '9')) {
             v.key = 0;
             v.message = QStringLiteral("Que des chiffres pour la puissance");
             v.emptyField = true;

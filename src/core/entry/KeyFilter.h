@@ -25,9 +25,9 @@ QString firstRunMessage();
 // The key handler of `field`:
 // - every field but the two powers fills in upper case: a to z become A to Z,
 //   any other code (accented letters included) is left alone;
-// - Pwr_F and Pwr_P take digits and Enter only; any other key (Backspace
-//   included) is discarded, the field emptied, "Que des chiffres pour la
-//   puissance" shown;
+// - Pwr_F and Pwr_P take digits, Enter and Backspace only; any other typed
+//   character is discarded, the field emptied, "Que des chiffres pour la
+//   puissance" shown (Delete and the arrows type nothing and never come here);
 // - Ind_A during the first run shows firstRunMessage() for every key, Enter
 //   included, and does nothing else (the key passes on unchanged).
 // KmW_A and Valide_A have no handler: keys pass on unchanged.

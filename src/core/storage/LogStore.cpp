@@ -177,13 +177,17 @@ qsizetype countLineEnds(QByteArrayView bytes)
 
 StoreResult logFull(const QString &path)
 {
-    return {false, QStringLiteral("Le log %1 contient déjà %2 QSO, le maximum que Pendrel sait numéroter.\r\n"
-                                  "Le QSO n'a pas été enregistré.")
-                       .arg(QFileInfo(path).fileName())
-                       .arg(QsoRecord::MaxQsoNumber)};
+    return {false, LogStore::logFullText(QFileInfo(path).fileName()) + QStringLiteral("\r\nLe QSO n'a pas été enregistré.")};
 }
 
 } // namespace
+
+QString LogStore::logFullText(const QString &fileName)
+{
+    return QStringLiteral("Le log %1 contient déjà %2 QSO, le maximum que Pendrel sait numéroter.")
+        .arg(fileName)
+        .arg(QsoRecord::MaxQsoNumber);
+}
 
 StoreResult LogStore::rewrite(const QString &path, const QStringList &lines) const
 {

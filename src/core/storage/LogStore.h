@@ -40,6 +40,8 @@ public:
     explicit LogStore(QString folder, FileWriter &writer = FileWriter::standard());
 
     static QString logFileName(const QString &callsign, StationKind kind);
+    // Says that the log file `fileName` holds as many QSOs as can be numbered.
+    static QString logFullText(const QString &fileName);
     QString logPath(const QString &callsign, StationKind kind) const;
     const QString &folder() const { return m_folder; }
     FileWriter &writer() const { return m_writer; }

@@ -156,4 +156,29 @@ QStringList sortLogLines(const QStringList &listLines, LogSortKey key)
     return sorted;
 }
 
+namespace {
+
+// A QSO's fields as a sort leaves them: blanks trimmed, QRB and km/W by value.
+QsoRecord shownQso(QStringView line)
+{
+    QsoRecord qso = QsoRecord::fromListLine(line);
+    for (QString *field : {&qso.Indicatif, &qso.Dpt, &qso.Prenom, &qso.Loc, &qso.Date, &qso.QTR, &qso.Mode,
+                           &qso.QRG, &qso.RstR, &qso.RstE, &qso.QTH, &qso.MyLoc, &qso.Pwr, &qso.Pts, &qso.Bonus})
+        *field = field->trimmed();
+    for (QString *value : {&qso.QRB, &qso.KmW})
+        *value = QString::number(numericValue(*value), 'g', 15);
+    return qso;
+}
+
+} // namespace
+
+int rowOfSameQso(const QStringList &lines, QStringView line)
+{
+    const QsoRecord wanted = shownQso(line);
+    for (int row = 0; row < lines.size(); ++row)
+        if (shownQso(lines.at(row)) == wanted)
+            return row;
+    return -1;
+}
+
 } // namespace pendrel

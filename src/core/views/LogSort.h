@@ -16,4 +16,9 @@ enum class LogSortKey { Indicatif, Dpt, QRB, KmW };
 // so each line still maps back to its record in the log file.
 QStringList sortLogLines(const QStringList &listLines, LogSortKey key);
 
+// The row of `lines` that shows the same QSO as the list line `line`, whatever
+// the order either was sorted in (row numbers, and the way a sort writes the
+// QRB and km/W columns, are not compared); -1 when none does.
+int rowOfSameQso(const QStringList &lines, QStringView line);
+
 } // namespace pendrel

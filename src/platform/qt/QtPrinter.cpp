@@ -4,7 +4,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QScreen>
 
 namespace pendrel {
 namespace {
@@ -158,6 +161,15 @@ Printer::Outcome QtPrinter::previewAndPrint(const QList<PrintStep> &steps)
     // margins); the next job starts again from the printer's own.
     const KeptPageLayout kept(m_printer);
     QPrintPreviewDialog dialog(&m_printer, m_dialogParent);
+    // Readable from the start: most of the screen, the page as wide as the view.
+    const QScreen *screen = m_dialogParent ? m_dialogParent->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(room.width() * 9 / 10, room.height() * 9 / 10);
+        dialog.move(room.center() - dialog.rect().center());
+    }
+    if (auto *preview = dialog.findChild<QPrintPreviewWidget *>())
+        preview->fitToWidth();
     bool failed = false;
     // The preview paints on its own surface; the last request is the real print.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
