@@ -144,8 +144,9 @@ TEST(WorldQuarters, NumberTheirBoxesRowByRowFromTheTopLeft)
         const WorldQuarter *q = findWorldQuarter(c.quarter);
         ASSERT_NE(q, nullptr);
         EXPECT_EQ(q->boxOf(QString::fromLatin1(c.field)), c.box) << c.quarter << ' ' << c.field;
-        if (c.box > 0)
+        if (c.box > 0) {
             EXPECT_EQ(q->fieldOf(c.box), QString::fromLatin1(c.field)) << c.quarter << ' ' << c.box;
+        }
     }
     EXPECT_EQ(findWorldQuarter("1/4 S.O.monde"), findWorldQuarter("SO"));
     EXPECT_EQ(findWorldQuarter("1/4 X.monde"), nullptr);
