@@ -118,6 +118,15 @@ TEST_F(MapWindows, DepartementMapColoursTheBandAndModeOfTheLog)
     EXPECT_EQ(main->findChildren<QWidget *>("Carte_Acti_Orvil").size(), 1);
     EXPECT_EQ(child<QComboBox>(map, "Mode_AX")->currentText(), "CW");
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
+
+    // Afficher reads the log of the station kind selected at that moment.
+    writeLog("F1AAA_P_QRP.log", {contact("56", "IN87", "14 Mhz", "CW"), contact("22", "IN88", "14 Mhz", "CW")});
+    c().L_Station_P->setText("IN87AA");
+    c().Option2->click();
+    QTest::mouseClick(child<QPushButton>(map, "Afficher"), Qt::LeftButton);
+    EXPECT_EQ(text(map, "NB_Dep"), "2");
+    EXPECT_EQ(boxColour(canvas, 56), ui::WorkedColour);
+    EXPECT_EQ(boxColour(canvas, 96), Yellow);
 }
 
 TEST_F(MapWindows, DepartementMapWithoutBandAsksForOne)

@@ -91,20 +91,13 @@ QTransform insetTransform()
 // moved by hand, in map units.
 QPointF handOffset(const QString &id)
 {
-    if (id == u"59")
-        return {6, 4};
-    if (id == u"2B")
-        return {0, -14};
-    if (id == u"2A")
-        return {-2, 6};
-    if (id == u"91")
-        return {0, 6};
-    if (id == u"95")
-        return {0, -4};
-    if (id == u"78")
-        return {-6, 0};
-    if (id == u"77")
-        return {6, 0};
+    static const std::pair<const char16_t *, QPointF> offsets[] = {
+        {u"59", {6, 4}},  {u"2B", {0, -14}}, {u"2A", {-2, 6}}, {u"91", {0, 6}},
+        {u"95", {0, -4}}, {u"78", {-6, 0}},  {u"77", {6, 0}},
+    };
+    for (const auto &[which, offset] : offsets)
+        if (id == QStringView(which))
+            return offset;
     return {};
 }
 
