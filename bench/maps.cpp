@@ -74,6 +74,9 @@ int main(int argc, char **argv)
     report("draw world NE", [&] {
         sink += ui::renderPicture(ui::WorldPicture(northEast, fields, band)).width();
     });
+    report("draw field JN at 3x (high-density screen)", [&] {
+        sink += ui::renderPicture(ui::FieldPicture("JN", squares, band), 3).width();
+    });
     report("draw world NE at 3x (high-density screen)", [&] {
         sink += ui::renderPicture(ui::WorldPicture(northEast, fields, band), 3).width();
     });

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <cmath>
+
 namespace pendrel::ui {
 namespace {
 
@@ -29,15 +31,22 @@ bool isWorked(const BoxMarks &marks, int index)
     return index >= 0 && index < marks.worked.size() && marks.worked[index];
 }
 
-void paintOutlines(QPainter &painter, const WorldOutlines &world, const QTransform &toPicture, qreal scale)
+// Coasts and borders keep one width in pixels of the device (cosmetic pens):
+// a dashed pen scaled with the picture costs far more to draw at high density.
+void paintOutlines(QPainter &painter, const WorldOutlines &world, const QTransform &toPicture)
 {
+    const qreal deviceScale = std::sqrt(std::abs(painter.transform().determinant()));
     painter.save();
     painter.setTransform(toPicture, true);
+    QPen coast(Coast, 0.8 * deviceScale);
+    coast.setCosmetic(true);
     painter.setBrush(Land);
-    painter.setPen(QPen(Coast, 0.8 / scale));
+    painter.setPen(coast);
     painter.drawPath(world.land);
+    QPen border(Border, 0.7 * deviceScale, Qt::DashLine);
+    border.setCosmetic(true);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Border, 0.7 / scale, Qt::DashLine));
+    painter.setPen(border);
     painter.drawPath(world.borders);
     painter.restore();
 }
@@ -223,7 +232,7 @@ void FieldPicture::paint(QPainter &painter) const
     painter.fillRect(QRectF(QPointF(), size()), Sea);
     const QPointF origin = project(0, 0), oneDegree = project(1, 1) - origin;
     QTransform toPicture(oneDegree.x(), 0, 0, oneDegree.y(), origin.x(), origin.y());
-    paintOutlines(painter, fieldOutlines(), toPicture, oneDegree.x());
+    paintOutlines(painter, fieldOutlines(), toPicture);
 
     const QRectF grid(GridOrigin, QSizeF(10 * SquareWidth, 10 * SquareHeight));
     painter.setBrush(Qt::NoBrush);
@@ -287,7 +296,7 @@ void WorldPicture::paint(QPainter &painter) const
     // apart fill the quarters on both sides of the antimeridian.
     for (int turn : {-360, 0, 360}) {
         QTransform toPicture(oneDegree.x(), 0, 0, oneDegree.y(), origin.x() + turn * oneDegree.x(), origin.y());
-        paintOutlines(painter, worldOutlines(), toPicture, oneDegree.x());
+        paintOutlines(painter, worldOutlines(), toPicture);
     }
     painter.restore();
     painter.setPen(QPen(Grid, 0.8));
