@@ -5,6 +5,7 @@
 #include "platform/DataFolder.h"
 #include "platform/qt/QtPlatform.h"
 
+#include <QDir>
 #include <algorithm>
 
 namespace pendrel::cli {
@@ -108,6 +109,21 @@ int parseLogOptions(const QStringList &args, Io &io, LogOptions &options)
         }
     }
     options.folder = DataFolder::resolve();
+    return ExitOk;
+}
+
+int logReadFailure(const LogOptions &options, Io &io, ReadStatus status, const QString &error)
+{
+    if (status == ReadStatus::NotFound) {
+        io.err << QStringLiteral("pendrel-cli : le fichier %1 est introuvable dans le dossier %2.\n")
+                      .arg(LogStore::logFileName(options.callsign, options.kind),
+                           QDir::toNativeSeparators(options.folder));
+        return ExitFailure;
+    }
+    if (status == ReadStatus::Error) {
+        io.err << "pendrel-cli : " << error << '\n';
+        return ExitFailure;
+    }
     return ExitOk;
 }
 

@@ -51,4 +51,8 @@ inline const QString LogOptionsUsage = QStringLiteral("[--call INDICATIF] [--por
 // another. Returns an exit code other than ExitOk after printing why.
 int parseLogOptions(const QStringList &args, Io &io, LogOptions &options);
 
+// After reading the log of `options`: ExitOk when `status` is Ok, else prints
+// why (a missing file, or `error`) and returns ExitFailure.
+int logReadFailure(const LogOptions &options, Io &io, ReadStatus status, const QString &error);
+
 } // namespace pendrel::cli

@@ -1,7 +1,5 @@
 #include "cli/Commands.h"
 
-#include <QDir>
-
 namespace pendrel::cli {
 namespace {
 
@@ -15,16 +13,8 @@ int runList(const QStringList &args, Io &io)
         return usageError(io, QStringLiteral("argument inattendu « %1 ».").arg(options.rest.first()));
     const LogStore store(options.folder);
     const LoadResult loaded = store.LoadLog(options.callsign, options.kind);
-    if (loaded.status == ReadStatus::NotFound) {
-        io.err << QStringLiteral("pendrel-cli : le fichier %1 est introuvable dans le dossier %2.\n")
-                      .arg(LogStore::logFileName(options.callsign, options.kind),
-                           QDir::toNativeSeparators(options.folder));
-        return ExitFailure;
-    }
-    if (loaded.status == ReadStatus::Error) {
-        io.err << "pendrel-cli : " << loaded.error << '\n';
-        return ExitFailure;
-    }
+    if (const int code = logReadFailure(options, io, loaded.status, loaded.error); code != ExitOk)
+        return code;
     if (!loaded.warning.isEmpty())
         io.err << "pendrel-cli : " << loaded.warning << '\n';
     for (const QString &line : loaded.view.listLines)

@@ -5,12 +5,13 @@
 
 namespace {
 
-// Printing into a PDF file draws text, which needs the fonts of a GUI
-// application; the command line has no screen, so Qt's offscreen platform serves.
+// Printing into a PDF file (--pdf) or drawing a map picture (--png) draws
+// text, which needs the fonts of a GUI application; the command line has no
+// screen, so Qt's offscreen platform serves.
 bool drawsText(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--pdf") == 0)
+        if (qstrcmp(argv[i], "--pdf") == 0 || qstrcmp(argv[i], "--png") == 0)
             return true;
     return false;
 }

@@ -12,6 +12,8 @@ public:
     virtual bool ask(const QString &text) = 0;
     // Returns the chosen file, or an empty string when the operator cancels.
     virtual QString openFile(const QString &title, const QString &directory, const QString &filter) = 0;
+    // Returns the file to write (`suggested` proposed), or an empty string when the operator cancels.
+    virtual QString saveFile(const QString &title, const QString &suggested, const QString &filter) = 0;
 };
 
 } // namespace pendrel

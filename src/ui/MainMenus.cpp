@@ -1,6 +1,7 @@
 // The menu bar of the main window. Entries whose windows come with later work
 // are present and disabled.
 #include "ui/Main.h"
+#include "ui/MainMaps.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -63,9 +64,10 @@ void Main::buildMenus()
     m_c.Mnu_Enr_Contacte = entry(enregistre, "Mnu_Enr_Contacte", QStringLiteral("le log des stations QRP contactées"));
 
     QMenu *carte = menu(bar, "Mnu_Carte", QStringLiteral("Carte"));
-    entry(carte, "Mnu_Carte_HB", QStringLiteral("des Départements contactés"), Later);
-    entry(carte, "Mnu_Loc_Moyens", QStringLiteral("des Locators (moyens carrés)"), Later);
-    entry(carte, "Mun_Loc_Grands", QStringLiteral("des Locators (grands carrés)"), Later);
+    QAction *departements = entry(carte, "Mnu_Carte_HB", QStringLiteral("des Départements contactés"));
+    QAction *fields = entry(carte, "Mnu_Loc_Moyens", QStringLiteral("des Locators (moyens carrés)"));
+    QAction *world = entry(carte, "Mun_Loc_Grands", QStringLiteral("des Locators (grands carrés)"));
+    connectMapMenus(*this, departements, fields, world);
 
     m_c.mnu_sortie = entry(bar, "mnu_sortie", QStringLiteral("Nouvelle sortie"));
     entry(bar, "Mnu_MaJ_Classement", QStringLiteral("Mise a jour classement"), Later);

@@ -17,3 +17,16 @@ void centreOnScreen(QWidget *window)
 }
 
 } // namespace pendrel::ui
+
+namespace pendrel::ui {
+
+void CentredWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        centreOnScreen(this);
+    }
+}
+
+} // namespace pendrel::ui

@@ -44,4 +44,9 @@ QString FakeDialogs::openFile(const QString &, const QString &, const QString &f
     return files.isEmpty() ? QString() : files.takeFirst();
 }
 
+QString FakeDialogs::saveFile(const QString &title, const QString &, const QString &filter)
+{
+    return openFile(title, QString(), filter);
+}
+
 } // namespace pendrel

@@ -35,6 +35,8 @@ public:
     void message(const QString &text) override;
     bool ask(const QString &text) override;
     QString openFile(const QString &title, const QString &directory, const QString &filter) override;
+    // Takes its answer from `files` too.
+    QString saveFile(const QString &title, const QString &suggested, const QString &filter) override;
 
     QStringList messages;       // every text shown, questions included, in order
     QList<bool> answers;        // answers to the next questions (Yes when empty)

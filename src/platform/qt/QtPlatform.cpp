@@ -49,4 +49,9 @@ QString QtDialogs::openFile(const QString &title, const QString &directory, cons
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, directory, filter);
 }
 
+QString QtDialogs::saveFile(const QString &title, const QString &suggested, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter);
+}
+
 } // namespace pendrel

@@ -32,6 +32,7 @@ public:
     void message(const QString &text) override;
     bool ask(const QString &text) override;
     QString openFile(const QString &title, const QString &directory, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &suggested, const QString &filter) override;
 };
 
 } // namespace pendrel

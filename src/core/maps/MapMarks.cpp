@@ -1,0 +1,151 @@
+#include "core/maps/MapMarks.h"
+
+#include "core/storage/QsoRecord.h"
+#include "core/storage/TextFile.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace pendrel {
+namespace {
+
+BoxMarks emptyMarks(int boxes)
+{
+    return {QList<bool>(boxes, false), 0};
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The field's text at `column` of `line`, blanks around it removed.
+QStringView trimmedField(QStringView line, FieldColumns column)
+{
+    return recordField(line, column).trimmed();
+}
+
+} // namespace
+
+int departementBox(QStringView dpt)
+{
+    dpt = dpt.trimmed();
+    if (dpt.size() == 2 && dpt[0] == u'2') {
+        if (dpt[1] == u'A' || dpt[1] == u'a')
+            return CorsicaSouthBox;
+        if (dpt[1] == u'B' || dpt[1] == u'b')
+            return CorsicaNorthBox;
+    }
+    if (dpt.isEmpty() || dpt.size() > 2 || !std::all_of(dpt.begin(), dpt.end(), isDigit))
+        return -1;
+    return dpt.toInt();
+}
+
+BoxMarks MarkDepartements(const QStringList &recordLines, const QString &band, const QString &mode)
+{
+    BoxMarks marks = emptyMarks(DepartementBoxes);
+    for (const QString &line : recordLines) {
+        if (trimmedField(line, RecordColumn::QRG) != band || trimmedField(line, RecordColumn::Mode) != mode)
+            continue;
+        const int box = departementBox(recordField(line, RecordColumn::Dpt));
+        if (box < 0 || marks.worked[box])
+            continue;
+        marks.worked[box] = true;
+        if (box != 0)
+            ++marks.count;
+    }
+    return marks;
+}
+
+DepartementMap MarkDepartements(const LogStore &store, const QString &callsign, StationKind kind,
+                                const QString &band, const QString &mode)
+{
+    DepartementMap map;
+    const QString path = store.logPath(callsign, kind);
+    const TextLines file = readTextLines(path);
+    map.status = file.status;
+    if (file.status == ReadStatus::Error)
+        map.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), file.error);
+    map.marks = MarkDepartements(file.status == ReadStatus::Ok ? file.lines : QStringList(), band, mode);
+    return map;
+}
+
+int locatorSquare(QStringView loc)
+{
+    if (loc.size() < 4 || !isDigit(loc[2]) || !isDigit(loc[3]))
+        return -1;
+    return (loc[2].unicode() - u'0') * 10 + (loc[3].unicode() - u'0');
+}
+
+BoxMarks MarkFieldSquares(const QStringList &listLines, const QString &band, const QString &field)
+{
+    BoxMarks marks = emptyMarks(100);
+    for (const QString &line : listLines) {
+        const QStringView loc = recordField(line, ListColumn::Loc);
+        if (!loc.startsWith(field) || field.size() != 2 || trimmedField(line, ListColumn::QRG) != band)
+            continue;
+        const int square = locatorSquare(loc);
+        if (square >= 0 && !marks.worked[square]) {
+            marks.worked[square] = true;
+            ++marks.count;
+        }
+    }
+    return marks;
+}
+
+int WorldQuarter::boxOf(QStringView field) const
+{
+    if (field.size() != 2)
+        return 0;
+    const int c = field[0].unicode() - firstColumn;
+    const int r = topRow - field[1].unicode();
+    if (c < 0 || c >= columns || r < 0 || r >= rows)
+        return 0;
+    return columns * r + c + 1;
+}
+
+QString WorldQuarter::fieldOf(int index) const
+{
+    const int c = (index - 1) % columns, r = (index - 1) / columns;
+    const QChar letters[] = {QChar(firstColumn + c), QChar(topRow - r)};
+    return QString(letters, 2);
+}
+
+const QList<WorldQuarter> &worldQuarters()
+{
+    static const QList<WorldQuarter> quarters = {
+        {QStringLiteral("NE"), QStringLiteral("1/4 N.E.monde"), QStringLiteral("Carte_NE"),
+         QStringLiteral("Carte Nord Est Monde"), 'I', 10, 'R', 9},
+        {QStringLiteral("NO"), QStringLiteral("1/4 N.O.monde"), QStringLiteral("Carte_NO"),
+         QStringLiteral("Carte Nort Ouest Monde"), 'A', 8, 'R', 9},
+        {QStringLiteral("SE"), QStringLiteral("1/4 S.E.monde"), QStringLiteral("Carte_SE"),
+         QStringLiteral("Carte Sud Est monde"), 'I', 10, 'I', 9},
+        {QStringLiteral("SO"), QStringLiteral("1/4 S.O.monde"), QStringLiteral("Carte_SO"),
+         QStringLiteral("Carte Sud Ouest monde"), 'A', 8, 'I', 9},
+    };
+    return quarters;
+}
+
+const WorldQuarter *findWorldQuarter(const QString &entryOrCode)
+{
+    for (const WorldQuarter &q : worldQuarters())
+        if (q.entry == entryOrCode || q.code == entryOrCode)
+            return &q;
+    return nullptr;
+}
+
+BoxMarks MarkWorldFields(const QStringList &listLines, const QString &band, const WorldQuarter &quarter)
+{
+    BoxMarks marks = emptyMarks(quarter.boxCount());
+    for (const QString &line : listLines) {
+        const int index = quarter.boxOf(recordField(line, ListColumn::Loc).left(2));
+        if (index == 0 || marks.worked[index - 1] || trimmedField(line, ListColumn::QRG) != band)
+            continue;
+        marks.worked[index - 1] = true;
+        ++marks.count;
+    }
+    return marks;
+}
+
+} // namespace pendrel
