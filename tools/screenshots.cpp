@@ -30,17 +30,17 @@ namespace {
 QString g_folder;
 
 // The result of one shot: the file written, or why there is none.
-struct Outcome {
+struct Shot {
     bool saved = false;
     QString note;
 };
 
-Outcome skipped(const QString &note)
+Shot skipped(const QString &note)
 {
     return {false, note};
 }
 
-Outcome save(QWidget *window, const QString &file)
+Shot save(QWidget *window, const QString &file)
 {
     QApplication::processEvents();
     const QString path = QDir(g_folder).filePath(file);
@@ -104,7 +104,7 @@ void clickLastLines(QWidget *parent, const char *list, int count)
 // saves it, and prints nothing.
 class PreviewShotPrinter : public Printer {
 public:
-    Outcome shot = skipped(QStringLiteral("rien n'a été envoyé à l'imprimante"));
+    Shot shot = skipped(QStringLiteral("rien n'a été envoyé à l'imprimante"));
 
     bool choosePrinter() override { return true; }
     bool print(const QList<PrintStep> &steps) override
@@ -147,12 +147,12 @@ struct ShotStation {
         bench.settings.write(section, settings::ModeUtilise, QStringLiteral("0"));
         bench.settings.write(section, settings::Transceiver, QStringLiteral("FT-817"));
         bench.settings.write(section, settings::Antenne, QStringLiteral("DIPOLE"));
-        bench.clock.utc = QDateTime(QDate(2026, 3, 14), QTime(15, 42, 10), Qt::UTC);
+        bench.clock.utc = QDateTime(QDate(2008, 6, 18), QTime(15, 42, 10), Qt::UTC);
     }
 };
 
 // Each shot opens its window from the main window as the operator would.
-Outcome mainWindow(ui::Main &main)
+Shot mainWindow(ui::Main &main)
 {
     // A QSO being typed: the callsign confirmed, the first name waiting.
     auto *call = main.findChild<QLineEdit *>(QStringLiteral("Ind_A"));
@@ -165,7 +165,7 @@ Outcome mainWindow(ui::Main &main)
     return save(&main, QStringLiteral("main.png"));
 }
 
-Outcome departementMap(ui::Main &main)
+Shot departementMap(ui::Main &main)
 {
     if (const QString note = trigger(main, "Mnu_Carte_HB"); !note.isEmpty())
         return skipped(note);
@@ -173,7 +173,7 @@ Outcome departementMap(ui::Main &main)
     return map ? save(map, QStringLiteral("carte.png")) : skipped(QStringLiteral("fenêtre Carte_Acti_Orvil non ouverte"));
 }
 
-Outcome fieldMap(ui::Main &main)
+Shot fieldMap(ui::Main &main)
 {
     if (const QString note = trigger(main, "Mnu_Loc_Moyens"); !note.isEmpty())
         return skipped(note);
@@ -185,7 +185,7 @@ Outcome fieldMap(ui::Main &main)
     return map ? save(map, QStringLiteral("carte-jn.png")) : skipped(QStringLiteral("fenêtre Carte_JN non ouverte"));
 }
 
-Outcome labelPreview(ui::Main &main, PreviewShotPrinter &printer)
+Shot labelPreview(ui::Main &main, PreviewShotPrinter &printer)
 {
     if (const QString note = trigger(main, "Mnu_Print_QSL"); !note.isEmpty())
         return skipped(note);
@@ -220,7 +220,7 @@ int main(int argc, char **argv)
     main.start();
     settle();
 
-    const QList<std::pair<const char *, std::function<Outcome()>>> shots = {
+    const QList<std::pair<const char *, std::function<Shot()>>> shots = {
         {"fenêtre principale", [&] { return mainWindow(main); }},
         {"carte des départements", [&] { return departementMap(main); }},
         {"carte des locators JN", [&] { return fieldMap(main); }},
@@ -228,7 +228,7 @@ int main(int argc, char **argv)
     };
     int saved = 0;
     for (const auto &[what, shoot] : shots) {
-        const Outcome outcome = shoot();
+        const Shot outcome = shoot();
         saved += outcome.saved;
         std::printf("%s : %s%s\n", what, outcome.saved ? "" : "sautée, ", qPrintable(outcome.note));
     }
