@@ -1,27 +1,11 @@
 # cmake --install puts every file where it belongs (scripts/check-install-tree),
 # and that check notices each way an installation can go wrong.
-set -u
-build=${1:?usage: bash install_tree.sh BUILD-DIR}
-source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-fail() { echo "ÉCHEC : $*" >&2; failures=$((failures + 1)); }
+source "$(dirname "$0")/support.bash"
 
 cmake --install "$build" --prefix "$scratch/good/usr" >/dev/null || fail "cmake --install a échoué"
 "$source_dir/scripts/check-install-tree" "$scratch/good/usr" || fail "l'installation n'est pas conforme"
 
-# Each line: a breakage applied inside a copy of the installed tree, which the
-# check must refuse.
-n=0
-while IFS='|' read -r what breakage; do
-  n=$((n + 1))
-  cp -a "$scratch/good" "$scratch/broken$n"
-  (cd "$scratch/broken$n/usr" && eval "$breakage")
-  if "$source_dir/scripts/check-install-tree" "$scratch/broken$n/usr" >/dev/null 2>&1; then
-    fail "défaut non vu : $what"
-  fi
-done <<'TABLE'
+must_refuse "$scratch/good/usr" "$source_dir/scripts/check-install-tree" <<'TABLE'
 icon missing|rm share/icons/hicolor/scalable/apps/org.pendrel.Pendrel.svg
 licence missing|rm share/doc/pendrel/LICENSE
 pendrel missing|rm bin/pendrel
