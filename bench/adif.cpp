@@ -6,6 +6,7 @@
 #include "core/adif/AdifImport.h"
 #include "core/storage/QsoRecord.h"
 #include "support/BestTime.h"
+#include "support/TableRow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -190,8 +191,13 @@ int main()
                     nodeMs, nodeMs / importFloor, qPrintable(nodeNote), import / nodeMs);
     else
         std::printf("  adif-parser-ts: not run (%s)\n", qPrintable(nodeNote));
+    const QString importSize = QStringLiteral("%1 records into a %2-QSO log").arg(ImportedQsos).arg(LogQsos);
+    bench::tableRow(QStringLiteral("ADIF import: reader alone"), importSize, readerOnly, importFloor, nodeMs,
+                    QStringLiteral("adif-parser-ts"));
+    bench::tableRow(QStringLiteral("ADIF import: whole"), importSize, import, importFloor);
     std::printf("ADIF export: %d QSOs (%.1f MB written)\n", exported.qsoCount, adiSize / 1e6);
     std::printf("  floor (read log, write the same bytes)   %8.1f ms\n", exportFloor);
     std::printf("  whole export                             %8.1f ms  %5.2f x floor\n", exportTime, exportTime / exportFloor);
+    bench::tableRow(QStringLiteral("ADIF export: whole"), QStringLiteral("%1 QSOs").arg(exported.qsoCount), exportTime, exportFloor);
     return 0;
 }

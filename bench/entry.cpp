@@ -11,6 +11,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "support/BenchStation.h"
 #include "support/LogGenerator.h"
+#include "support/TableRow.h"
 #include "ui/Main.h"
 
 #include <QApplication>
@@ -132,6 +133,8 @@ int main(int argc, char **argv)
                     f.paintedMs, f.paintedMs / f.floorMs);
         std::printf("         of which LogStore::AppendQso %.2f ms, selecting the last line %.2f ms\n", f.appendQsoMs,
                     f.selectMs);
+        bench::tableRow(QStringLiteral("entry: Valide_A answered Oui to Ind_A ready"), QStringLiteral("%1-QSO log").arg(qsos),
+                        f.readyMs, f.floorMs);
     }
     return 0;
 }

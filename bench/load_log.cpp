@@ -4,6 +4,7 @@
 #include "core/storage/LogStore.h"
 #include "support/BestTime.h"
 #include "support/LogGenerator.h"
+#include "support/TableRow.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -75,5 +76,6 @@ int main(int argc, char **argv)
     std::printf("    read the file               %8.2f ms\n", readMs);
     std::printf("    decode, list lines, totals  %8.2f ms\n", buildMs);
     std::printf("    fill the model              %8.2f ms\n", modelMs);
+    bench::tableRow(QStringLiteral("LoadLog and the list model"), QStringLiteral("%1 QSOs").arg(qsos), loadMs, decodeFloorMs);
     return 0;
 }

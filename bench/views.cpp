@@ -6,6 +6,7 @@
 #include "core/views/LogSearch.h"
 #include "core/views/LogSort.h"
 #include "support/BestTime.h"
+#include "support/TableRow.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -96,6 +97,7 @@ int main()
     auto report = [&](const char *what, const std::function<void()> &work) {
         const double ms = bench::bestMs(kRuns, work);
         std::printf("  %-34s %9.2f ms  %6.1f x floor\n", what, ms, ms / floor);
+        bench::tableRow(QString::fromUtf8(what), QStringLiteral("%1 lines").arg(lines.size()), ms, floor);
     };
     const std::pair<const char *, LogSortKey> sorts[] = {{"sort Indicatif", LogSortKey::Indicatif},
                                                          {"sort Dpt", LogSortKey::Dpt},

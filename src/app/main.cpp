@@ -6,6 +6,7 @@
 #include "ui/Main.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char **argv)
 {
@@ -14,6 +15,9 @@ int main(int argc, char **argv)
     // every window caption ("... Revision  1.1.0a - Pendrel"). Message boxes
     // take their title from applicationDisplayName(), which falls back to it.
     QApplication::setApplicationName(QStringLiteral("Pendrel"));
+    // Ties the windows to the installed desktop entry (menu icon, task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pendrel.Pendrel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pendrel.svg")));
 
     pendrel::ui::installFrenchTranslations(&app);
 
