@@ -4,6 +4,7 @@
 #include "platform/DataFolder.h"
 #include "platform/qt/QtPlatform.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -115,6 +116,29 @@ int parseLogOptions(const QStringList &args, Io &io, LogOptions &options)
         }
     }
     options.folder = DataFolder::resolve();
+    return ExitOk;
+}
+
+int loadNamedLog(const QStringList &args, Io &io, LoadResult &loaded)
+{
+    LogOptions options;
+    if (const int code = parseLogOptions(args, io, options); code != ExitOk)
+        return code;
+    if (!options.rest.isEmpty())
+        return usageError(io, QStringLiteral("argument inattendu « %1 ».").arg(options.rest.first()));
+    loaded = LogStore(options.folder).LoadLog(options.callsign, options.kind);
+    if (loaded.status == ReadStatus::NotFound) {
+        io.err << QStringLiteral("pendrel-cli : le fichier %1 est introuvable dans le dossier %2.\n")
+                      .arg(LogStore::logFileName(options.callsign, options.kind),
+                           QDir::toNativeSeparators(options.folder));
+        return ExitFailure;
+    }
+    if (loaded.status == ReadStatus::Error) {
+        io.err << "pendrel-cli : " << loaded.error << '\n';
+        return ExitFailure;
+    }
+    if (!loaded.warning.isEmpty())
+        io.err << "pendrel-cli : " << loaded.warning << '\n';
     return ExitOk;
 }
 

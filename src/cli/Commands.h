@@ -51,4 +51,9 @@ inline const QString LogOptionsUsage = QStringLiteral("[--call INDICATIF] [--por
 // another. Returns an exit code other than ExitOk after printing why.
 int parseLogOptions(const QStringList &args, Io &io, LogOptions &options);
 
+// Reads the options, then the log they name, with its warning on standard
+// error; a wrong command line, an extra argument or a log that cannot be read
+// gives an exit code other than ExitOk after printing why.
+int loadNamedLog(const QStringList &args, Io &io, LoadResult &loaded);
+
 } // namespace pendrel::cli

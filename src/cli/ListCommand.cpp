@@ -1,32 +1,14 @@
 #include "cli/Commands.h"
 
-#include <QDir>
-
 namespace pendrel::cli {
 namespace {
 
 // The log list lines, then the totals the main window shows.
 int runList(const QStringList &args, Io &io)
 {
-    LogOptions options;
-    if (const int code = parseLogOptions(args, io, options); code != ExitOk)
+    LoadResult loaded;
+    if (const int code = loadNamedLog(args, io, loaded); code != ExitOk)
         return code;
-    if (!options.rest.isEmpty())
-        return usageError(io, QStringLiteral("argument inattendu « %1 ».").arg(options.rest.first()));
-    const LogStore store(options.folder);
-    const LoadResult loaded = store.LoadLog(options.callsign, options.kind);
-    if (loaded.status == ReadStatus::NotFound) {
-        io.err << QStringLiteral("pendrel-cli : le fichier %1 est introuvable dans le dossier %2.\n")
-                      .arg(LogStore::logFileName(options.callsign, options.kind),
-                           QDir::toNativeSeparators(options.folder));
-        return ExitFailure;
-    }
-    if (loaded.status == ReadStatus::Error) {
-        io.err << "pendrel-cli : " << loaded.error << '\n';
-        return ExitFailure;
-    }
-    if (!loaded.warning.isEmpty())
-        io.err << "pendrel-cli : " << loaded.warning << '\n';
     for (const QString &line : loaded.view.listLines)
         io.out << line << '\n';
     io.out << "Total_P " << loaded.view.totalPoints << '\n' << "KmW_Max " << loaded.view.bestKmW << '\n';

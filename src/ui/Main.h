@@ -97,6 +97,8 @@ private:
     void connectBehaviour();
     void connectViews();
     void connectAdif();
+    void connectInfo();
+    void openRankingWindow();
     void importAdif();
 
     void fixedStationChosen();

@@ -1,5 +1,8 @@
 #include "platform/fake/FakePlatform.h"
 
+#include <QVariant>
+#include <QWidget>
+
 namespace pendrel {
 
 QDateTime FakeClock::nowLocal() const
@@ -42,6 +45,23 @@ QString FakeDialogs::openFile(const QString &, const QString &, const QString &f
 {
     fileFilters.append(filter);
     return files.isEmpty() ? QString() : files.takeFirst();
+}
+
+QWidget *FakeBrowser::createView(QWidget *parent)
+{
+    ++viewsCreated;
+    return new QWidget(parent);
+}
+
+void FakeBrowser::navigate(QWidget *view, const QString &address)
+{
+    addresses.append(address);
+    view->setProperty("address", address);
+}
+
+QString FakeBrowser::addressOf(const QWidget *view) const
+{
+    return view ? view->property("address").toString() : QString();
 }
 
 } // namespace pendrel
