@@ -70,7 +70,7 @@ protected:
 
 TEST_F(InfoWindowsTest, HistoryAndAboutAreMessageBoxes)
 {
-    startMain();
+    startWithLog(false);
     dialogs.messages.clear();
     trigger("Mnu_Historique");
     trigger("Mnu_Apropos");
@@ -81,7 +81,7 @@ TEST_F(InfoWindowsTest, HistoryAndAboutAreMessageBoxes)
 
 TEST_F(InfoWindowsTest, RulesWindowOpenedTwiceIsOneWindowFilledOnce)
 {
-    startMain();
+    startWithLog(false);
     trigger("Mnu_Reglement");
     trigger("Mnu_Reglement");
     QWidget *rules = window("Reglement");
@@ -100,7 +100,7 @@ TEST_F(InfoWindowsTest, RulesWindowOpenedTwiceIsOneWindowFilledOnce)
 
 TEST_F(InfoWindowsTest, HelpOpensOnItsContentsBesideTheMainWindow)
 {
-    startMain();
+    startWithLog(false);
     trigger("Mnu_Mode_Emploi");
     auto *help = qobject_cast<ui::Notice *>(window("Notice"));
     ASSERT_NE(help, nullptr);
@@ -160,9 +160,11 @@ TEST(HelpPagesTest, EveryLinkBetweenPagesResolves)
         listed << file;
         EXPECT_FALSE(title.isEmpty()) << file.toStdString();
     }
-    for (const QString &page : pages)
-        if (page != QLatin1String("index.html"))
+    for (const QString &page : pages) {
+        if (page != QLatin1String("index.html")) {
             EXPECT_TRUE(listed.contains(page)) << page.toStdString() << " is missing from the contents";
+        }
+    }
 
     ui::HelpPages browser;
     static const QRegularExpression target(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
@@ -185,7 +187,7 @@ TEST(HelpPagesTest, EveryLinkBetweenPagesResolves)
 
 TEST_F(InfoWindowsTest, WebWindowsMadeOnlyWhenOpenedAndSentToTheirPage)
 {
-    startMain();
+    startWithLog(false);
     EXPECT_EQ(browser.viewsCreated, 0);
     const struct {
         const char *menu, *window;

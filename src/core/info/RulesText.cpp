@@ -12,8 +12,7 @@ QStringList rulesIntroductionLines()
         QString(),
         QString(56, u' ') + QStringLiteral("Début du Kerlan QRP le 1er janvier 2008"),
         QString(),
-        QStringLiteral(" Le Kerlan QRP est né d'une idée partagée entre amis QRPistes : faire vivre le trafic en petite "
-                       "puissance toute l'année."),
+        QStringLiteral(" Le Kerlan QRP est né entre amis QRPistes, pour faire vivre toute l'année le trafic en QRP."),
         QStringLiteral(" Le but est simple, il se doit être convivial, et simple."),
         QString(),
         QStringLiteral(" Mise en oeuvre avant participation"),
