@@ -47,8 +47,8 @@ TEST(AboutText, LicencesReadFromEveryFileOfTheFolderInNameOrder)
     ASSERT_EQ(licences.size(), 3);
     EXPECT_EQ(licences[0].title, QStringLiteral("Départements : Licence Ouverte 2.0"));
     EXPECT_EQ(licences[0].text, QStringLiteral("  Départements : Licence Ouverte 2.0  \r\n\r\nTexte"));
-    EXPECT_EQ(licences[1].title, QStringLiteral("FXXXX.txt"));
-    EXPECT_EQ(licences[2].title, QStringLiteral("Carte du monde : domaine public"));
+    EXPECT_EQ(licences[1].title, QStringLiteral("Carte du monde : domaine public"));
+    EXPECT_EQ(licences[2].title, QStringLiteral("FXXXX.txt"));
 
     EXPECT_TRUE(shippedDataLicences(folder.path("absent")).isEmpty());
 }

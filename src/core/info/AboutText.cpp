@@ -9,7 +9,7 @@ QList<DataLicence> shippedDataLicences(const QString &folder)
 {
     QList<DataLicence> licences;
     const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+    for (const QString &name : dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase)) {
         QFile file(dir.filePath(name));
         if (!file.open(QIODevice::ReadOnly))
             continue;

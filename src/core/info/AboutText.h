@@ -12,7 +12,7 @@ struct DataLicence {
 };
 
 // Every licence file of `folder` (the resource folder ":/licenses" unless
-// told), in name order; none when the folder is missing or empty.
+// told), in name order, any case; none when the folder is missing or empty.
 QList<DataLicence> shippedDataLicences(const QString &folder = QStringLiteral(":/licenses"));
 
 inline const QString AboutCredit =
