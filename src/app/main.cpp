@@ -1,8 +1,11 @@
 #include "platform/DataFolder.h"
 #include "platform/Platform.h"
+#include "platform/WebEngineSetup.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"
+#include "platform/qt/ModuleBrowser.h"
 #include "ui/FrenchTranslations.h"
+#include "ui/LinkBrowser.h"
 #include "ui/Main.h"
 
 #include <QApplication>
@@ -10,6 +13,11 @@
 
 int main(int argc, char **argv)
 {
+    // The web engine loads only when a web page window opens, but what it
+    // needs from the environment and the application must be set up front.
+    if (pendrel::prepareWebEngineEnvironment())
+        QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     // The name only: a display name would be appended by the platform to
     // every window caption ("... Revision  1.1.0a - Pendrel"). Message boxes
@@ -25,7 +33,10 @@ int main(int argc, char **argv)
     pendrel::QtDialogs dialogs;
     pendrel::QtSettingsStore settings;
     pendrel::QtPrinter printer;
+    pendrel::LinkBrowser links;
+    pendrel::ModuleBrowser browser(links);
     pendrel::Platform platform{clock, dialogs, settings, printer, pendrel::DataFolder::resolve()};
+    platform.browser = &browser;
 
     pendrel::ui::Main window(platform);
     window.start();

@@ -127,4 +127,19 @@ int logReadFailure(const LogOptions &options, Io &io, ReadStatus status, const Q
     return ExitOk;
 }
 
+int loadNamedLog(const QStringList &args, Io &io, LoadResult &loaded)
+{
+    LogOptions options;
+    if (const int code = parseLogOptions(args, io, options); code != ExitOk)
+        return code;
+    if (!options.rest.isEmpty())
+        return usageError(io, QStringLiteral("argument inattendu « %1 ».").arg(options.rest.first()));
+    loaded = LogStore(options.folder).LoadLog(options.callsign, options.kind);
+    if (const int code = logReadFailure(options, io, loaded.status, loaded.error); code != ExitOk)
+        return code;
+    if (!loaded.warning.isEmpty())
+        io.err << "pendrel-cli : " << loaded.warning << '\n';
+    return ExitOk;
+}
+
 } // namespace pendrel::cli

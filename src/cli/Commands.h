@@ -55,4 +55,9 @@ int parseLogOptions(const QStringList &args, Io &io, LogOptions &options);
 // why (a missing file, or `error`) and returns ExitFailure.
 int logReadFailure(const LogOptions &options, Io &io, ReadStatus status, const QString &error);
 
+// Reads the options, then the log they name, with its warning on standard
+// error; a wrong command line, an extra argument or a log that cannot be read
+// gives an exit code other than ExitOk after printing why.
+int loadNamedLog(const QStringList &args, Io &io, LoadResult &loaded);
+
 } // namespace pendrel::cli

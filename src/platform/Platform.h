@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Browser.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
@@ -19,6 +20,8 @@ struct Platform {
     QString dataFolder;
     // Writes every file the windows change; none: FileWriter::standard().
     FileWriter *fileWriter = nullptr;
+    // The web page windows' browser; none: the page's address as a link.
+    Browser *browser = nullptr;
 };
 
 } // namespace pendrel

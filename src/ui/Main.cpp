@@ -78,6 +78,7 @@ void Main::connectBehaviour()
     connect(m_c.Mnu_Quitter, &QAction::triggered, this, &QWidget::close);
     connectViews();
     connectAdif();
+    connectInfo();
 }
 
 void Main::start()

@@ -110,6 +110,8 @@ private:
     void reselectLine(const QString &chosen);
     void tellSavedFile(const QString &message);
     void connectAdif();
+    void connectInfo();
+    void openRankingWindow();
     void importAdif();
     void openLabelWindows();
 

@@ -116,8 +116,6 @@ QWidget *Main::buildStationFrame()
                                          "'Activateurs'"));
     m_c.Flag_Kmw->setStyleSheet(QStringLiteral("background-color: red"));
     m_c.Flag_Kmw->setFixedSize(24, 24);
-    // The ranking update window comes with the web pages.
-    m_c.Flag_Kmw->setEnabled(false);
     m_c.Flag_Kmw->hide();
 
     auto *grid = new QGridLayout(frame);

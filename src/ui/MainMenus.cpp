@@ -70,15 +70,15 @@ void Main::buildMenus()
     connectMapMenus(*this, departements, fields, world);
 
     m_c.mnu_sortie = entry(bar, "mnu_sortie", QStringLiteral("Nouvelle sortie"));
-    entry(bar, "Mnu_MaJ_Classement", QStringLiteral("Mise a jour classement"), Later);
-    entry(bar, "Mnu_Cluster", QStringLiteral("Cluster Kerlan QRP"), Later);
+    entry(bar, "Mnu_MaJ_Classement", QStringLiteral("Mise a jour classement"));
+    entry(bar, "Mnu_Cluster", QStringLiteral("Cluster Kerlan QRP"));
 
     QMenu *aide = menu(bar, "Mnu_aide", QStringLiteral("Aide"));
-    entry(aide, "Mnu_Historique", QStringLiteral("Historique"), Later);
-    entry(aide, "Mnu_Reglement", QStringLiteral("Règlement"), Later);
-    entry(aide, "Mnu_Mode_Emploi", QStringLiteral("Notice utilisation"), Later);
-    entry(aide, "Mnu_Site", QStringLiteral("Mise a jour du programme"), Later);
-    entry(aide, "Mnu_Apropos", QStringLiteral("A propos"), Later);
+    entry(aide, "Mnu_Historique", QStringLiteral("Historique"));
+    entry(aide, "Mnu_Reglement", QStringLiteral("Règlement"));
+    entry(aide, "Mnu_Mode_Emploi", QStringLiteral("Notice utilisation"));
+    entry(aide, "Mnu_Site", QStringLiteral("Mise a jour du programme"));
+    entry(aide, "Mnu_Apropos", QStringLiteral("A propos"));
 }
 
 } // namespace pendrel::ui

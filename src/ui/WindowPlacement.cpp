@@ -1,5 +1,6 @@
 #include "ui/WindowPlacement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -14,6 +15,29 @@ void centreOnScreen(QWidget *window)
     const QRect area = screen->availableGeometry();
     const QSize size = window->frameGeometry().size();
     window->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+}
+
+namespace {
+
+class CentreOnShow : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            centreOnScreen(static_cast<QWidget *>(watched));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void centreWhenFirstShown(QWidget *window)
+{
+    window->installEventFilter(new CentreOnShow(window));
 }
 
 } // namespace pendrel::ui

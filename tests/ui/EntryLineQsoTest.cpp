@@ -67,7 +67,7 @@ TEST_F(EntryLineQso, FixedQsoFromTheKeyboardReachesTheFileByteForByte)
     EXPECT_EQ(c().Total_P->text(), "1");
     EXPECT_EQ(c().KmW_Max->text(), "122");
     EXPECT_TRUE(c().Flag_Kmw->isVisibleTo(main.get()));
-    EXPECT_FALSE(c().Flag_Kmw->isEnabled());
+    EXPECT_TRUE(c().Flag_Kmw->isEnabled()); // a working button: it opens the ranking window
     EXPECT_EQ(setting("Setup F1AAA", "Meilleur KmW_F"), "True");
     EXPECT_EQ(setting("Setup F1AAA", "Mode Utilise"), "0");
     EXPECT_EQ(setting("Setup F1AAA", "bande Utilisee"), "10");

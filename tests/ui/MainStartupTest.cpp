@@ -299,14 +299,14 @@ TEST_F(MainStartup, MenuBarInOrder)
         {"Mnu_Loc_Moyens", "des Locators (moyens carrés)", true, false},
         {"Mun_Loc_Grands", "des Locators (grands carrés)", true, false},
         {"mnu_sortie", "Nouvelle sortie", true, true},
-        {"Mnu_MaJ_Classement", "Mise a jour classement", false, true},
-        {"Mnu_Cluster", "Cluster Kerlan QRP", false, true},
+        {"Mnu_MaJ_Classement", "Mise a jour classement", true, true},
+        {"Mnu_Cluster", "Cluster Kerlan QRP", true, true},
         {"Mnu_aide", "Aide", true, true},
-        {"Mnu_Historique", "Historique", false, false},
-        {"Mnu_Reglement", "Règlement", false, false},
-        {"Mnu_Mode_Emploi", "Notice utilisation", false, false},
-        {"Mnu_Site", "Mise a jour du programme", false, false},
-        {"Mnu_Apropos", "A propos", false, false},
+        {"Mnu_Historique", "Historique", true, false},
+        {"Mnu_Reglement", "Règlement", true, false},
+        {"Mnu_Mode_Emploi", "Notice utilisation", true, false},
+        {"Mnu_Site", "Mise a jour du programme", true, false},
+        {"Mnu_Apropos", "A propos", true, false},
     };
     const QList<QAction *> bar = main->menuBar()->actions();
     qsizetype topIndex = 0;

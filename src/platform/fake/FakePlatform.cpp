@@ -1,5 +1,8 @@
 #include "platform/fake/FakePlatform.h"
 
+#include <QVariant>
+#include <QWidget>
+
 namespace pendrel {
 
 QDateTime FakeClock::nowLocal() const
@@ -47,6 +50,23 @@ QString FakeDialogs::openFile(const QString &, const QString &, const QString &f
 QString FakeDialogs::saveFile(const QString &title, const QString &, const QString &filter)
 {
     return openFile(title, QString(), filter);
+}
+
+QWidget *FakeBrowser::createView(QWidget *parent)
+{
+    ++viewsCreated;
+    return new QWidget(parent);
+}
+
+void FakeBrowser::navigate(QWidget *view, const QString &address)
+{
+    addresses.append(address);
+    view->setProperty("address", address);
+}
+
+QString FakeBrowser::addressOf(const QWidget *view) const
+{
+    return view ? view->property("address").toString() : QString();
 }
 
 } // namespace pendrel

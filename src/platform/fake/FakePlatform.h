@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Browser.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
@@ -55,6 +56,16 @@ public:
     bool failPrint = false;
     int dialogs = 0;
     QList<PrintStep> steps;
+};
+
+// Plain widgets for views; records every address, by view and in order.
+class FakeBrowser : public Browser {
+public:
+    QWidget *createView(QWidget *parent) override;
+    void navigate(QWidget *view, const QString &address) override;
+    int viewsCreated = 0;
+    QStringList addresses; // every navigation, in order
+    QString addressOf(const QWidget *view) const; // the last address shown in `view`
 };
 
 } // namespace pendrel

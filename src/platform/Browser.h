@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+namespace pendrel {
+
+// The embedded web browser of the web page windows. A window asks for its
+// view when it opens, so nothing of a browser engine loads before then.
+class Browser {
+public:
+    virtual ~Browser() = default;
+    // A new view, child of `parent`, owned by it.
+    virtual QWidget *createView(QWidget *parent) = 0;
+    // Shows the page at `address` in `view` (made by createView). The program
+    // follows no loading: a page that cannot be reached shows as the view shows it.
+    virtual void navigate(QWidget *view, const QString &address) = 0;
+};
+
+} // namespace pendrel

@@ -1,0 +1,13 @@
+#pragma once
+#include "platform/Browser.h"
+
+namespace pendrel {
+
+// QWebEngineView: the only code of the program that links the web engine.
+class QtWebBrowser : public Browser {
+public:
+    QWidget *createView(QWidget *parent) override;
+    void navigate(QWidget *view, const QString &address) override;
+};
+
+} // namespace pendrel
