@@ -9,6 +9,7 @@ must_refuse "$scratch/good/usr" "$source_dir/scripts/check-install-tree" <<'TABL
 icon missing|rm share/icons/hicolor/scalable/apps/org.pendrel.Pendrel.svg
 licence missing|rm share/doc/pendrel/LICENSE
 pendrel missing|rm bin/pendrel
+web module missing|rm lib/pendrel/pendrel_web.so
 desktop entry without its type|sed -i '/^Type=/d' share/applications/org.pendrel.Pendrel.desktop
 desktop entry naming another icon|sed -i 's/^Icon=.*/Icon=pendrel/' share/applications/org.pendrel.Pendrel.desktop
 metainfo cut short|sed -i '$d' share/metainfo/org.pendrel.Pendrel.metainfo.xml
