@@ -1,48 +1,15 @@
 #include "core/adif/AdifImport.h"
 
+#include "core/adif/AdifFile.h"
 #include "core/adif/AdifQsoLine.h"
 #include "core/storage/QsoRecord.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace pendrel::adif {
 namespace {
 
 const QString kUntouched = QStringLiteral("\r\nLe log est resté tel qu'il était.");
-
-// The bytes of the file: mapped when the system allows it, read otherwise.
-class FileBytes {
-public:
-    bool open(const QString &path, QString *error)
-    {
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::ReadOnly)) {
-            *error = m_file.errorString();
-            return false;
-        }
-        const qint64 size = m_file.size();
-        if (size == 0)
-            return true;
-        if (uchar *p = m_file.map(0, size)) {
-            m_view = QByteArrayView(reinterpret_cast<const char *>(p), size);
-            return true;
-        }
-        m_copy = m_file.readAll();
-        if (m_file.error() != QFileDevice::NoError) {
-            *error = m_file.errorString();
-            return false;
-        }
-        m_view = m_copy;
-        return true;
-    }
-    QByteArrayView bytes() const { return m_view; }
-
-private:
-    QFile m_file;
-    QByteArray m_copy;
-    QByteArrayView m_view;
-};
 
 qsizetype qsoCount(const QStringList &lines)
 {
@@ -59,6 +26,12 @@ ImportResult refused(ImportResult result, const QString &message)
     result.importedLines.clear();
     result.messages = {message + kUntouched};
     return result;
+}
+
+ImportResult cancelled(ImportResult result)
+{
+    result.cancelled = true;
+    return refused(std::move(result), QStringLiteral("Import annulé."));
 }
 
 } // namespace
@@ -94,24 +67,32 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
         return refused(result, QStringLiteral("Impossible de lire le log %1 (%2).").arg(logName, log.error));
     const qsizetype room = QsoRecord::MaxQsoNumber - qsoCount(log.lines);
 
-    FileBytes file;
-    QString error;
-    if (!file.open(request.adifPath, &error))
-        return refused(result, QStringLiteral("Impossible de lire le fichier %1 (%2).").arg(adifName, error));
+    // The bar goes halfway while the file is read, the rest while it is parsed.
+    const AdifFileBytes file = readAdifFile(request.adifPath, [&progress](qint64 done, qint64 total) {
+        return !progress || progress(done, 2 * total);
+    });
+    switch (file.status) {
+    case AdifFileBytes::Status::Ok:
+        break;
+    case AdifFileBytes::Status::Error:
+        return refused(result, QStringLiteral("Impossible de lire le fichier %1 (%2).").arg(adifName, file.error));
+    case AdifFileBytes::Status::Changed:
+        return refused(result, QStringLiteral("Le fichier %1 a changé pendant sa lecture : recommencez l'import "
+                                              "quand le programme qui l'écrit l'aura terminé.")
+                                   .arg(adifName));
+    case AdifFileBytes::Status::Cancelled:
+        return cancelled(result);
+    }
 
     QsoLineBuilder builder({request.kind, request.ownLocator, request.power, request.today.month()});
     QString problem;
     qsizetype records = 0;
+    qsizetype dated = -1; // the first imported line whose record has a valid date
+    const qint64 fileSize = file.bytes.size();
     const ReadSummary summary = readRecords(
-        file.bytes(),
+        file.bytes,
         [&](const Record &record) {
-            if (++records == 1 && (logDate(record.raw("QSO_DATE")).isEmpty() || logTime(record.raw("TIME_ON")).isEmpty())) {
-                problem = QStringLiteral("Le premier QSO du fichier %1 n'a pas de date (QSO_DATE) ou d'heure (TIME_ON) "
-                                         "valable : Pendrel ne sait pas où placer les QSO importés dans le log.")
-                              .arg(adifName);
-                return false;
-            }
-            if (records > room) {
+            if (++records > room) {
                 problem = QStringLiteral("Le log %1 ne peut pas contenir plus de %2 QSO : il en contient déjà %3 "
                                          "et le fichier %4 en apporte davantage.")
                               .arg(logName)
@@ -120,23 +101,25 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
                               .arg(adifName);
                 return false;
             }
+            if (dated < 0 && !logDate(record.raw("QSO_DATE")).isEmpty())
+                dated = result.importedLines.size();
             result.importedLines.append(builder.line(record));
             return true;
         },
-        progress);
+        [&progress, fileSize](qint64 done, qint64) { return !progress || progress(fileSize + done, 2 * fileSize); });
 
-    if (summary.cancelled) {
-        result.cancelled = true;
-        return refused(result, QStringLiteral("Import annulé."));
-    }
+    if (summary.cancelled)
+        return cancelled(result);
     if (!problem.isEmpty())
         return refused(result, problem);
     if (result.importedLines.isEmpty())
         return refused(result, QStringLiteral("Le fichier %1 ne contient aucun QSO au format ADIF.").arg(adifName));
 
-    const qint64 when = LogStore::moment(result.importedLines.first());
+    // The block goes by the first QSO that has a date (at 00:00 when it has no
+    // time); a file with no date at all goes at the end of the log.
     result.insertedAt = log.lines.size();
-    for (qsizetype i = 0; i < log.lines.size(); ++i) {
+    const qint64 when = dated >= 0 ? LogStore::moment(result.importedLines[dated]) : 0;
+    for (qsizetype i = 0; dated >= 0 && i < log.lines.size(); ++i) {
         if (!LogStore::isBlank(log.lines[i]) && LogStore::moment(log.lines[i]) >= when) {
             result.insertedAt = i;
             break;
