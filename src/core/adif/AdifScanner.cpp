@@ -47,9 +47,10 @@ bool Scanner::parseTag(qsizetype at, Tag &tag) const
 {
     const qsizetype size = m_bytes.size();
     qsizetype i = at + 1;
-    while (i < size && i - at <= MaxNameLength && isNameChar(m_bytes[i]))
+    const qsizetype nameStop = std::min(size, i + MaxNameLength);
+    while (i < nameStop && isNameChar(m_bytes[i]))
         ++i;
-    if (i == at + 1 || i >= size || i - at > MaxNameLength)
+    if (i == at + 1 || i >= nameStop)
         return false;
     tag.name = m_bytes.sliced(at + 1, i - at - 1);
     tag.hasLength = false;
@@ -57,20 +58,21 @@ bool Scanner::parseTag(qsizetype at, Tag &tag) const
     if (m_bytes[i] == ':') {
         ++i;
         const qsizetype digits = i;
-        while (i < size && i - digits <= MaxCountDigits && m_bytes[i] >= '0' && m_bytes[i] <= '9') {
+        const qsizetype digitStop = std::min(size, i + MaxCountDigits);
+        while (i < digitStop && m_bytes[i] >= '0' && m_bytes[i] <= '9') {
             // Capped: a count past the end of the file means "up to the end".
             if (tag.length <= size)
                 tag.length = tag.length * 10 + (m_bytes[i] - '0');
             ++i;
         }
-        if (i == digits || i >= size || i - digits > MaxCountDigits)
+        if (i == digits || i >= digitStop)
             return false;
         tag.hasLength = true;
         if (m_bytes[i] == ':') {
-            const qsizetype type = ++i;
-            while (i < size && i - type <= MaxNameLength && isNameChar(m_bytes[i]))
+            const qsizetype typeStop = std::min(size, ++i + MaxNameLength);
+            while (i < typeStop && isNameChar(m_bytes[i]))
                 ++i;
-            if (i >= size)
+            if (i >= typeStop)
                 return false;
         }
     }
@@ -123,7 +125,8 @@ qsizetype Scanner::skipBlanks(qsizetype from) const
 Scanner::Fit Scanner::fitAt(qsizetype end) const
 {
     const qsizetype size = m_bytes.size();
-    const qsizetype next = skipBlanks(end);
+    // Most values are followed by their next tag, or by one blank and the tag.
+    const qsizetype next = end < size && m_bytes[end] == '<' ? end : skipBlanks(end);
     if (next >= size || (m_bytes[next] == '<' && tagStartsAt(next, true)))
         return Fit::Sure;
     if (next > end || (m_bytes[end] == '/' && end + 1 < size && m_bytes[end + 1] == '/'))
