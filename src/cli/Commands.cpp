@@ -1,10 +1,10 @@
 #include "cli/Commands.h"
 
 #include "core/storage/SettingsKeys.h"
+#include "core/storage/StationIdentity.h"
 #include "platform/DataFolder.h"
 #include "platform/qt/QtPlatform.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace pendrel::cli {
@@ -29,13 +29,6 @@ QString usageText()
     for (qsizetype i = 0; i < all.size(); ++i)
         text += QStringLiteral("  ") + heads[i].leftJustified(width + 3) + all[i].summary + u'\n';
     return text;
-}
-
-// The callsign as the station dialog stores it: 1 to 12 letters, digits or "_".
-bool isStoredCallsign(const QString &callsign)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[A-Z0-9_]{1,12}$"));
-    return pattern.match(callsign).hasMatch();
 }
 
 } // namespace
@@ -94,8 +87,8 @@ int parseLogOptions(const QStringList &args, Io &io, LogOptions &options)
         }
     }
     if (!call.isNull()) {
-        options.callsign = call.toUpper().replace(u'/', u'_');
-        if (!isStoredCallsign(options.callsign))
+        options.callsign = typedIdentityUpper(call).replace(u'/', u'_');
+        if (!isStoredCallsignValid(options.callsign))
             return usageError(io, QStringLiteral("indicatif invalide « %1 » : 12 caractères au plus, lettres, "
                                                  "chiffres, « / » ou « _ ».")
                                       .arg(call));
@@ -107,7 +100,7 @@ int parseLogOptions(const QStringList &args, Io &io, LogOptions &options)
                       "ou indiquez --call INDICATIF.\n";
             return ExitFailure;
         }
-        if (!isStoredCallsign(options.callsign)) {
+        if (!isStoredCallsignValid(options.callsign)) {
             io.err << QStringLiteral("pendrel-cli : l'indicatif enregistré « %1 » est invalide ; indiquez --call "
                                      "INDICATIF.\n")
                           .arg(options.callsign);

@@ -16,6 +16,8 @@ struct AppState {
     bool EditMode = false;
     bool InsertMode = false;
     qint16 OutingQsoCount = 1;
+    // The current outing has earned its bonus (stored as "Bonus Sortie").
+    bool OutingBonusEarned = false;
     QString ProgramRevision = ProgramRevisionText;
     QString RevisionHistory;
 };

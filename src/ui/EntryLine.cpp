@@ -169,6 +169,7 @@ EntryFields EntryLine::gather() const
     f.InsertMode = state.InsertMode;
     f.EditedLogLine = state.EditedLogLine;
     f.OutingQsoCount = state.OutingQsoCount;
+    f.OutingBonusEarned = state.OutingBonusEarned;
     f.autoDating = m_main.automaticDating();
     f.clockDate = m_c.Label33->text();
     f.clockTime = m_c.Label37->text();
@@ -269,6 +270,7 @@ void EntryLine::apply(EntryField field, const EnterOutcome &outcome)
     if (outcome.outingQsoCount) {
         // A new outing: the frame names its locator and its first QSO.
         m_main.state().OutingQsoCount = *outcome.outingQsoCount;
+        m_main.state().OutingBonusEarned = false;
         m_main.updateNextQsoLine();
     }
     for (const QString &name : outcome.enableLabels)

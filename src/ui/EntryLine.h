@@ -58,6 +58,8 @@ private:
     void lock(const QList<FieldText> &texts);
     void endModes();
     void showOutingCount(qint16 count);
+    void storeOutingBonusEarned(bool earned);
+    void moveOutingBonus(const QString &bonus);
 
     Main &m_main;
     MainControls &m_c;

@@ -1,6 +1,7 @@
 // The buttons of the entry line: validate, clear, edit, delete and insert.
 #include "core/entry/LogLineActions.h"
 #include "core/storage/FirstNameDirectory.h"
+#include "core/storage/QsoRecord.h"
 #include "core/storage/SettingsKeys.h"
 #include "ui/EntryLine.h"
 #include "ui/FieldColours.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 
 namespace pendrel::ui {
 
@@ -52,6 +54,8 @@ void EntryLine::validate()
         }
         if (plan.outingQsoCount)
             showOutingCount(*plan.outingQsoCount);
+        if (plan.outingBonusEarned)
+            storeOutingBonusEarned(*plan.outingBonusEarned);
     }
     // Stored or not, a fresh new entry.
     m_main.selectLastLine();
@@ -107,8 +111,8 @@ void EntryLine::edit()
 void EntryLine::remove()
 {
     AppState &state = m_main.state();
-    const DeletePlan plan =
-        planDelete(state.SelectedLogLine, m_main.stationKind(), m_c.L_Station_P->text(), state.OutingQsoCount);
+    const DeletePlan plan = planDelete(state.SelectedLogLine, m_main.stationKind(), m_c.L_Station_P->text(),
+                                       state.OutingQsoCount, state.OutingBonusEarned);
     Dialogs &dialogs = m_main.platform().dialogs;
     if (!plan.message.isEmpty()) {
         dialogs.message(plan.message);
@@ -120,6 +124,10 @@ void EntryLine::remove()
         m_main.applyStoreResult(deleted);
         if (deleted.ok && plan.outingQsoCount)
             showOutingCount(*plan.outingQsoCount);
+        if (deleted.ok && plan.outingBonusEarned)
+            storeOutingBonusEarned(*plan.outingBonusEarned);
+        if (deleted.ok && !plan.bonusToMove.isEmpty())
+            moveOutingBonus(plan.bonusToMove);
     }
     m_main.selectLastLine();
     m_main.updateNextQsoLine();
@@ -161,6 +169,31 @@ void EntryLine::showOutingCount(qint16 count)
     m_main.state().OutingQsoCount = count;
     m_c.Label23->setText(QString::number(count));
     m_main.writeCallsignSetting(settings::Bonus, QString::number(count));
+}
+
+void EntryLine::storeOutingBonusEarned(bool earned)
+{
+    m_main.state().OutingBonusEarned = earned;
+    m_main.writeCallsignSetting(settings::BonusSortie, earned ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+// The outing keeps its bonus on another of its QSOs. When none can take it
+// (or the log refuses the change, told by its message), the outing no longer
+// has it and earns it again on its next QSO.
+void EntryLine::moveOutingBonus(const QString &bonus)
+{
+    QStringList recordLines;
+    for (const QString &listLine : m_main.logModel()->stringList())
+        recordLines.append(recordLineFromListLine(listLine));
+    const std::optional<BonusHeir> heir = bonusHeir(recordLines, m_c.L_Station_P->text(), bonus);
+    StoreResult moved;
+    if (heir) {
+        moved = m_main.logStore().ReplaceQso(m_main.state().StationCallsign, m_main.stationKind(),
+                                             heir->newRecordLine, heir->oldRecordLine);
+        m_main.applyStoreResult(moved);
+    }
+    if (!heir || !moved.ok)
+        storeOutingBonusEarned(false);
 }
 
 } // namespace pendrel::ui

@@ -8,6 +8,7 @@
 #include "core/storage/NumericValue.h"
 #include "core/storage/QsoRecord.h"
 #include "core/storage/SettingsKeys.h"
+#include "core/storage/StationIdentity.h"
 #include "ui/EntryLine.h"
 #include "ui/Gestion_Erreur.h"
 #include "ui/Station.h"
@@ -78,7 +79,8 @@ void Main::start()
     m_c.Mode_A->clear();
     m_c.Mode_A->addItems(ModeList);
 
-    m_state.StationCallsign = store.read(keys::GlobalSection, keys::IndicatifStation, keys::PlaceholderCallsign);
+    // A stored callsign that is no callsign (edited by hand) names no file: first run.
+    m_state.StationCallsign = readStoredCallsign(store);
     showCallsign(m_state.StationCallsign);
     m_c.L_Station->setText(store.read(keys::GlobalSection, keys::LocatorStation, QStringLiteral("JNXXX")));
     selectStoredBandAndMode();
@@ -94,8 +96,8 @@ void Main::start()
     m_c.Pwr_F->setText(callsignSetting(keys::PwrFixe, QString()));
     m_c.Pwr_P->setText(callsignSetting(keys::PwrPortable, QString()));
     m_c.L_Station_P->setText(callsignSetting(keys::LocatorPortable, QString()));
-    m_state.OutingQsoCount = qint16(qBound(-32768.0, numericValue(callsignSetting(keys::Bonus, QStringLiteral("1"))),
-                                           32767.0));
+    m_state.OutingQsoCount = qint16(storedSettingNumber(callsignSetting(keys::Bonus, QStringLiteral("1"))));
+    m_state.OutingBonusEarned = callsignFlag(keys::BonusSortie, m_state.OutingQsoCount > 5);
 
     show();
 
@@ -111,7 +113,9 @@ void Main::start()
     m_c.Ind_A->setEnabled(true);
     m_state.RevisionHistory = revisionHistoryText();
 
+    m_choosingStoredKind = true;
     (callsignFlag(keys::Activite) ? m_c.Option2 : m_c.Option1)->setChecked(true);
+    m_choosingStoredKind = false;
     if (m_ended)
         return;
     showBestKmWFlag();
@@ -261,8 +265,8 @@ void Main::showCallsign(const QString &shown)
 
 void Main::selectStoredBandAndMode()
 {
-    m_c.Bande_A->setCurrentIndex(int(numericValue(callsignSetting(keys::BandeUtilisee, QStringLiteral("0")))));
-    m_c.Mode_A->setCurrentIndex(int(numericValue(callsignSetting(keys::ModeUtilise, QStringLiteral("0")))));
+    m_c.Bande_A->setCurrentIndex(storedSettingNumber(callsignSetting(keys::BandeUtilisee, QStringLiteral("0"))));
+    m_c.Mode_A->setCurrentIndex(storedSettingNumber(callsignSetting(keys::ModeUtilise, QStringLiteral("0"))));
 }
 
 QString Main::callsignSetting(const QString &key, const QString &defaultValue) const
@@ -270,9 +274,10 @@ QString Main::callsignSetting(const QString &key, const QString &defaultValue) c
     return m_platform.settings.read(keys::callsignSection(m_state.StationCallsign), key, defaultValue);
 }
 
-bool Main::callsignFlag(const QString &key) const
+bool Main::callsignFlag(const QString &key, bool defaultValue) const
 {
-    return callsignSetting(key, QStringLiteral("False")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+    const QString stored = callsignSetting(key, defaultValue ? QStringLiteral("True") : QStringLiteral("False"));
+    return stored.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
 }
 
 void Main::writeCallsignSetting(const QString &key, const QString &value)

@@ -70,7 +70,7 @@ public:
     QString callsignSetting(const QString &key, const QString &defaultValue) const;
     void writeCallsignSetting(const QString &key, const QString &value);
     // A "True"/"False" setting of that section (any case); false when absent.
-    bool callsignFlag(const QString &key) const;
+    bool callsignFlag(const QString &key, bool defaultValue = false) const;
 
     // Opens the station dialog; modal at first run, otherwise alongside the window.
     void openStationDialog(bool modal);
@@ -126,6 +126,7 @@ private:
     bool m_ended = false;
     int m_exitCode = 0;
     bool m_startingOuting = false;
+    bool m_choosingStoredKind = false; // start-up selects the stored station kind
     FileStamp m_shownLog;
     std::unique_ptr<EntryLine> m_entryLine;
 };

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace pendrel::ui {
 
@@ -46,6 +47,13 @@ void Main::portableStationChosen()
     // A new outing brings its own locator next, so it needs no hint.
     if (m_c.L_Station_P->text().isEmpty() && !m_startingOuting) {
         m_platform.dialogs.message(QStringLiteral("Dans la barre de menu clickez sur 'Nouvelle sortie'"));
+        // The list still shows the fixed log: the fixed station stays the one
+        // that edit, delete and validation act on. (At start-up the stored
+        // portable kind stays, and the portable log is loaded next.)
+        if (!m_choosingStoredKind) {
+            const QSignalBlocker quiet(m_c.Option1);
+            m_c.Option1->setChecked(true);
+        }
         return;
     }
     enableKindLabels(StationKind::Portable);
@@ -62,8 +70,8 @@ void Main::portableStationChosen()
 
 void Main::newOuting()
 {
-    // Also when the portable button is already selected: after the hint it
-    // may be selected while the list still shows the fixed log.
+    // Also when the portable button is already selected (after the start-up
+    // hint): the outing reloads the portable log all the same.
     m_startingOuting = true;
     if (m_c.Option2->isChecked())
         portableStationChosen();

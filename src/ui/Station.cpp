@@ -51,8 +51,7 @@ Station::Station(Main &main)
     adjustSize();
     centreOnScreen(this);
     AppState &state = m_main.state();
-    state.StationCallsign = m_main.platform().settings.read(keys::GlobalSection, keys::IndicatifStation,
-                                                            keys::PlaceholderCallsign);
+    state.StationCallsign = readStoredCallsign(m_main.platform().settings);
     state.FirstInstall = state.StationCallsign == keys::PlaceholderCallsign;
     m_newLocator->setEnabled(false);
     m_newIndicatif->setFocus();
@@ -106,10 +105,10 @@ bool Station::accepted(const IdentityVerdict &verdict, QLineEdit *field)
 
 void Station::Validation()
 {
-    const QString callsign = m_newIndicatif->text().toUpper();
+    const QString callsign = typedIdentityUpper(m_newIndicatif->text());
     if (!accepted(checkStationCallsign(callsign), m_newIndicatif))
         return;
-    const QString locator = m_newLocator->text().toUpper();
+    const QString locator = typedIdentityUpper(m_newLocator->text());
     if (!accepted(checkStationLocator(locator), m_newLocator))
         return;
 

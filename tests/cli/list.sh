@@ -44,7 +44,7 @@ expect_code 1 "missing log"
 expect_err_contains "le fichier F9ZZZ_QRP.log est introuvable" "missing log"
 [ -z "$out" ] || fail "missing log : rien n'est attendu sur la sortie standard"
 
-for args in "--call" "--call ../../etc/passwd" "--call F0ABCDEFGHIJK" "--fixe" "extra"; do
+for args in "--call" "--call ../../etc/passwd" "--call F0ABCDEFGHIJK" "--call f0ß" "--call ﬀ1abc" "--call f0ı" "--fixe" "extra"; do
   # shellcheck disable=SC2086
   run list $args
   expect_code 2 "list $args"

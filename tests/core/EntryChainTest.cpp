@@ -148,6 +148,8 @@ TEST(EntryChain, ScoringAfterTheDistance)
         {StationKind::Portable, "F0ABC", 5, 2, false, "99", "33", "4", "15", F::Valide_A},
         {StationKind::Portable, "F0ABC", 5, 3, false, "99", "33", "4", "10", F::Valide_A},
         {StationKind::Portable, "F0ABC", 4, 1, false, "99", "33", "4", nullptr, F::Valide_A},
+        // An edited QSO keeps its own bonus: the outing's is not proposed.
+        {StationKind::Portable, "F0ABC", 5, 6, true, "99", "33", "4", nullptr, F::Pts_A},
         {StationKind::Portable, "F0ABC", 6, 1, false, "99", "33", "4", nullptr, F::Valide_A},
         {StationKind::Fixed, "F0ABC", 1, 1, true, "612", "122", "1", nullptr, F::Pts_A},
     };
@@ -156,6 +158,7 @@ TEST(EntryChain, ScoringAfterTheDistance)
         f.kind = c.kind;
         f.Ind_A = QString::fromUtf8(c.callsign);
         f.OutingQsoCount = c.count;
+        f.OutingBonusEarned = c.count > 5; // an outing as it runs: its bonus went to its fifth QSO
         f.currentMonth = c.month;
         f.EditMode = c.edit;
         f.QRB_A = QString::fromUtf8(c.qrb);
@@ -215,7 +218,8 @@ TEST(EntryChain, StationFields)
     f.L_Station_P = QStringLiteral("JN18GU");
     f.OutingQsoCount = 9;
     const EnterOutcome outing = pressEnter(F::L_Station_P, f);
-    EXPECT_EQ(outing.settings, (QList<SettingWrite>{{"Locator Portable", "JN18GU"}, {"Bonus", "1"}}));
+    EXPECT_EQ(outing.settings,
+              (QList<SettingWrite>{{"Locator Portable", "JN18GU"}, {"Bonus", "1"}, {"Bonus Sortie", "False"}}));
     EXPECT_EQ(outing.outingQsoCount, std::optional<qint16>(1));
     EXPECT_EQ(outing.next, F::Pwr_P);
     EXPECT_TRUE(outing.openNext);

@@ -45,7 +45,7 @@ TEST(LogLineActions, DeleteRebuildsTheStoredRecordLineExactly)
     };
     for (const QString &record : records) {
         ASSERT_EQ(record.size(), 136) << qPrintable(record);
-        const DeletePlan plan = planDelete(listLineOf(record, 12), StationKind::Fixed, QStringLiteral("JN03AB"), 3);
+        const DeletePlan plan = planDelete(listLineOf(record, 12), StationKind::Fixed, QStringLiteral("JN03AB"), 3, true);
         EXPECT_TRUE(plan.message.isEmpty());
         EXPECT_EQ(plan.question, QStringLiteral("Voulez vous Supprimer ce QSO ?"));
         EXPECT_EQ(plan.recordLine, record);
@@ -70,14 +70,82 @@ TEST(LogLineActions, DeleteLowersTheOutingCountOnlyForTheCurrentOuting)
         {StationKind::Fixed, "JN18GU", 6, std::nullopt},
     };
     for (const Case &c : cases) {
-        const DeletePlan plan = planDelete(line, c.kind, QString::fromUtf8(c.portableLocator), c.count);
+        const DeletePlan plan = planDelete(line, c.kind, QString::fromUtf8(c.portableLocator), c.count, false);
         EXPECT_EQ(plan.outingQsoCount, c.expected) << c.portableLocator << ' ' << c.count;
+    }
+}
+
+TEST(LogLineActions, DeleteNeverGivesTheOutingASecondBonus)
+{
+    // kFullRecord is a portable QSO logged at JN18GU with the bonus 15.
+    QsoRecord plain = QsoRecord::fromRecordLine(kFullRecord);
+    plain.Bonus.clear();
+    struct Case {
+        const char *name;
+        QString record;
+        StationKind kind;
+        const char *portableLocator;
+        qint16 count; // the next QSO's number: count - 1 QSOs in the outing
+        bool earned;
+        const char *moved;                // bonus handed to another QSO of the outing
+        std::optional<bool> earnedAfter; // nothing: the outing keeps what it had
+    };
+    const Case cases[] = {
+        {"plain QSO, outing of 5", plain.recordLine(), StationKind::Portable, "JN18GU", 6, true, "", std::nullopt},
+        {"plain QSO, outing of 4", plain.recordLine(), StationKind::Portable, "JN18GU", 5, false, "", std::nullopt},
+        {"bonus QSO, 5 left", kFullRecord, StationKind::Portable, "JN18GU", 7, true, "15", std::nullopt},
+        {"bonus QSO, 4 left", kFullRecord, StationKind::Portable, "JN18GU", 6, true, "", false},
+        {"bonus QSO, 9 left", kFullRecord, StationKind::Portable, "JN18GU", 11, true, "15", std::nullopt},
+        {"earlier outing's bonus", kFullRecord, StationKind::Portable, "JN03AB", 7, true, "", std::nullopt},
+        {"bonus of no outing", kFullRecord, StationKind::Portable, "JN18GU", 7, false, "", std::nullopt},
+        {"fixed log", kFullRecord, StationKind::Fixed, "JN18GU", 7, true, "", std::nullopt},
+    };
+    for (const Case &c : cases) {
+        const DeletePlan plan =
+            planDelete(listLineOf(c.record, 2), c.kind, QString::fromUtf8(c.portableLocator), c.count, c.earned);
+        EXPECT_EQ(plan.bonusToMove, QString::fromUtf8(c.moved)) << c.name;
+        EXPECT_EQ(plan.outingBonusEarned, c.earnedAfter) << c.name;
+    }
+}
+
+TEST(LogLineActions, BonusGoesToTheOutingsLastQsoWithoutOne)
+{
+    QsoRecord r = QsoRecord::fromRecordLine(kFullRecord);
+    auto line = [&r](const char *call, const char *myLoc, const char *bonus) {
+        r.Indicatif = QString::fromUtf8(call);
+        r.MyLoc = QString::fromUtf8(myLoc);
+        r.Bonus = QString::fromUtf8(bonus);
+        return r.recordLine();
+    };
+    const QString a = line("F1A", "JN18GU", ""), b = line("F1B", "JN18GU", ""), old = line("F1C", "JN03AB", ""),
+                  earlier = line("F1D", "JN18GU", "10");
+    struct Case {
+        const char *name;
+        QStringList log;
+        QString heir; // empty: none
+    };
+    const Case cases[] = {
+        {"last of the outing", {a, b, old}, b},
+        {"skips a line with a bonus", {a, b, earlier}, b},
+        {"other locators only", {old}, {}},
+        {"every line has a bonus", {earlier}, {}},
+        {"empty log", {}, {}},
+    };
+    for (const Case &c : cases) {
+        const std::optional<BonusHeir> heir = bonusHeir(c.log, QStringLiteral("JN18GU"), QStringLiteral("15"));
+        ASSERT_EQ(heir.has_value(), !c.heir.isEmpty()) << c.name;
+        if (!heir)
+            continue;
+        EXPECT_EQ(heir->oldRecordLine, c.heir) << c.name;
+        QString expected = c.heir;
+        expected.replace(134, 2, QStringLiteral("15"));
+        EXPECT_EQ(heir->newRecordLine, expected) << c.name;
     }
 }
 
 TEST(LogLineActions, NoSelectedLine)
 {
-    const DeletePlan del = planDelete(QString(), StationKind::Fixed, QString(), 1);
+    const DeletePlan del = planDelete(QString(), StationKind::Fixed, QString(), 1, false);
     EXPECT_EQ(del.message, QStringLiteral("Cliquez sur une ligne pour l'effacer"));
     EXPECT_TRUE(del.question.isEmpty());
     EXPECT_TRUE(del.recordLine.isEmpty());

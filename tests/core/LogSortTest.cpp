@@ -90,8 +90,9 @@ TEST(LogSort, OddValueColumnsNeitherCrashNorShiftLines)
         {.call = "F1E", .qrb = "-40", .kmw = "1e3"},
     };
     QStringList lines = test::listLines(log);
-    expectOrder(lines, LogSortKey::QRB, {5, 3, 4, 1, 2}); // -40, 0, 9, 12, 12 (read "1 2")
-    expectOrder(lines, LogSortKey::KmW, {2, 1, 5, 3, 4}); // -5, 0, 1, 3.7, 99999
+    // A sign is no digit: "-40" and "-5" count 0 like "abc" and "x".
+    expectOrder(lines, LogSortKey::QRB, {3, 5, 4, 1, 2}); // 0, 0, 9, 12, 12 (read "1 2")
+    expectOrder(lines, LogSortKey::KmW, {1, 2, 5, 3, 4}); // 0, 0, 1, 3.7, 99999
 
     lines.append(QStringLiteral("    6  F0SHORT       13"));
     for (LogSortKey key : {LogSortKey::Indicatif, LogSortKey::Dpt, LogSortKey::QRB, LogSortKey::KmW}) {

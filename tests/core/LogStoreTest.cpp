@@ -74,6 +74,8 @@ TEST(LoadLog, TotalsAndBestKmW)
         {"equal best: first stays (reversed)", crlf({qso("F1Y", "", "", "102"), qso("F1X", "", "", "102.0")}), 2, "2",
          "102"},
         {"no positive km/W", crlf({qso("F1X", "", "", "0"), qso("F1Y", "", "", "-5")}), 2, "2", "0"},
+        {"signed values count 0", crlf({qso("F1X", "", "", "+200", "4", "-9"), qso("F1Y", "", "", "87", "1", "+5")}),
+         2, "5", "87"},
         {"blank lines hold no QSO", crlf({a, "", "   ", b, ""}), 2, "20", "102"},
         {"last line without CR LF", crlf({a}) + b.toLatin1(), 2, "20", "102"},
         {"LF only", (a + "\n" + c + "\n").toLatin1(), 2, "30", "102"},

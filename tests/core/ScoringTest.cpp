@@ -34,6 +34,24 @@ TEST(Scoring, OutingBonusByCountAndMonth)
     }
 }
 
+TEST(Scoring, AnOutingEarnsItsBonusOnce)
+{
+    struct Case {
+        StationKind kind;
+        int count;
+        bool earned;
+        const char *bonus; // in June
+    };
+    const Case cases[] = {
+        {StationKind::Portable, 4, false, ""},  {StationKind::Portable, 5, false, "10"},
+        {StationKind::Portable, 5, true, ""},   {StationKind::Portable, 6, false, "10"}, // lost by a delete
+        {StationKind::Portable, 6, true, ""},   {StationKind::Portable, 40, true, ""},
+        {StationKind::Fixed, 5, false, ""},     {StationKind::Portable, -3, false, ""},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(OutingBonus(c.kind, c.count, 6, c.earned), QString::fromUtf8(c.bonus)) << c.count << c.earned;
+}
+
 TEST(Scoring, KmPerWatt)
 {
     struct Case {

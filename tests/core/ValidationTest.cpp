@@ -90,6 +90,7 @@ TEST(Validation, ScoringOfNewAndEditedQsos)
         f.kind = c.kind;
         f.Ind_A = QString::fromUtf8(c.callsign);
         f.OutingQsoCount = c.count;
+        f.OutingBonusEarned = c.count > 5; // an outing as it runs: its bonus went to its fifth QSO
         f.currentMonth = c.month;
         f.EditMode = c.edit;
         f.Pts_A = QString::fromUtf8(c.pts);
@@ -100,6 +101,55 @@ TEST(Validation, ScoringOfNewAndEditedQsos)
         EXPECT_EQ(plan.recordLine.mid(112, 6), f.ownLocator()) << c.name;
         EXPECT_EQ(plan.recordLine.mid(120), QString::fromUtf8(c.tail)) << c.name;
         EXPECT_EQ(plan.outingQsoCount.value_or(-1), c.newCount) << c.name;
+    }
+}
+
+TEST(Validation, AnOutingKeepsOneBonusThroughNewAndEditedQsos)
+{
+    const QString outing = QStringLiteral("JN03AB");
+    struct Case {
+        const char *name;
+        bool edit, earned;
+        qint16 count;
+        const char *oldMyLoc, *oldBonus, *boni; // the edited line, Boni_A as typed
+        bool accepted;
+        std::optional<bool> earnedAfter;
+    };
+    const Case cases[] = {
+        {"new 5th QSO", false, false, 5, "", "", "", true, true},
+        {"new QSO after the bonus", false, true, 5, "", "", "", true, std::nullopt},
+        {"new QSO, bonus lost by a delete", false, false, 7, "", "", "", true, true},
+        {"edit adds a second bonus", true, true, 7, "JN03AB", "", "10", false, std::nullopt},
+        {"edit of an earlier outing adds one", true, true, 7, "JN18GU", "", "15", false, std::nullopt},
+        {"edit corrects the bonus", true, true, 7, "JN03AB", "10", "15", true, std::nullopt},
+        {"edit keeps the line as it was", true, true, 7, "JN03AB", "", "", true, std::nullopt},
+        {"edit gives the outing its bonus", true, false, 4, "JN03AB", "", "10", true, true},
+        {"edit takes the outing's bonus off", true, true, 7, "JN03AB", "10", "", true, false},
+        {"edit takes an earlier bonus off", true, true, 7, "JN18GU", "10", "", true, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        EntryFields f = validFixedEntry();
+        f.kind = StationKind::Portable;
+        f.L_Station_P = outing;
+        f.EditMode = c.edit;
+        f.OutingBonusEarned = c.earned;
+        f.OutingQsoCount = c.count;
+        f.currentMonth = 6;
+        f.Pts_A = QStringLiteral("4");
+        f.Boni_A = QString::fromUtf8(c.boni);
+        QsoRecord old = QsoRecord::fromRecordLine(kExampleRecord);
+        old.MyLoc = QString::fromUtf8(c.oldMyLoc);
+        old.Bonus = QString::fromUtf8(c.oldBonus);
+        f.EditedLogLine = old.listLine(3);
+        const ValidationPlan plan = planValidation(f);
+        EXPECT_EQ(plan.verdict.accepted, c.accepted) << c.name;
+        if (!c.accepted) {
+            EXPECT_EQ(plan.verdict.focus, EntryField::Boni_A) << c.name;
+            EXPECT_EQ(plan.verdict.message, QStringLiteral("Un seul bonus par sortie : cette sortie a deja le sien"));
+            EXPECT_EQ(checkField(EntryField::Boni_A, f).message, plan.verdict.message) << c.name;
+            continue;
+        }
+        EXPECT_EQ(plan.outingBonusEarned, c.earnedAfter) << c.name;
     }
 }
 

@@ -50,6 +50,41 @@ TEST_F(MainStartup, FirstStartShowsWindowThenMessageThenModalStationDialog)
     EXPECT_TRUE(endedWith.isEmpty());
 }
 
+TEST_F(MainStartup, StoredCallsignThatNamesNoFileIsAFirstRun)
+{
+    // Edited by hand: each would name a path outside the data folder, a
+    // folder in it, or a file the station dialog never makes.
+    const char *const stored[] = {"../x", "a/b", "..", "f0abc", "", "F0ABC DEF", "F0ABCDEFGHIJK", "F0ß"};
+    for (const char *bad : stored) {
+        TearDown();
+        settings = MemorySettingsStore();
+        dialogs.messages.clear();
+        setIdentity(QString::fromUtf8(bad), "JN18GU");
+        setCallsignSetting(QString::fromUtf8(bad), "Activite", "True");
+        bool recoveryShown = false;
+        whenModal([&](QDialog *dialog) {
+            if (dialog->objectName() == "Station")
+                StationDriver{dialog}.type("f0abc", "jn18gu");
+            else {
+                recoveryShown = true;
+                dialog->done(0);
+            }
+        });
+        startMain();
+
+        EXPECT_FALSE(recoveryShown) << bad;
+        EXPECT_EQ(dialogs.messages.value(0), kFirstRun) << bad;
+        EXPECT_EQ(main->state().StationCallsign, "F0ABC") << bad;
+        EXPECT_EQ(setting("Setup ", "Indicatif Station"), "F0ABC") << bad;
+        EXPECT_TRUE(folder.exists("F0ABC_QRP.log")) << bad;
+        // Nothing of the bad value's own section is read or written.
+        EXPECT_EQ(main->stationKind(), StationKind::Fixed) << bad;
+        EXPECT_EQ(setting("Setup " + QString::fromUtf8(bad), "Revision"), "<absent>") << bad;
+        QFile::remove(folder.dir() + "/F0ABC_QRP.log");
+        QFile::remove(folder.dir() + "/F0ABC_P_QRP.log");
+    }
+}
+
 TEST_F(MainStartup, KnownStationLoadsItsSettingsAndLog)
 {
     setIdentity("F1AAA", "JN18GU");

@@ -49,11 +49,19 @@ TEST_F(StationDialog, RefusedIdentityShowsItsMessageAndChangesNothing)
         {"F0ABC", "JN18G5", "Erreur dans la saisie du locator", false},
         {"F0ABC", "1N18GU", "Erreur dans la saisie du locator", false},
         {"F0ABC", "JNX8GU", "Erreur dans la saisie du locator", false},
+        // Checked as typed: a case mapping must not turn these into letters.
+        {"f0ß", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
+        {"ﬀ1abc", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
+        {"f0ı", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
+        {"f0abcdefghiß", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
+        {"F0ABC", "jn18ﬀ", "Le locator doit comporter 6 caracteres", false},
+        {"F0ABC", "jn18gı", "Erreur dans la saisie du locator", false},
+        {"F0ABC", "ǆn18gu", "Erreur dans la saisie du locator", false},
     };
     for (const auto &t : cases) {
         dialogs.messages.clear();
         StationDriver station = open();
-        station.set(t.callsign, t.locator);
+        station.set(QString::fromUtf8(t.callsign), QString::fromUtf8(t.locator));
         EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8(t.message)}) << t.callsign << " " << t.locator;
         EXPECT_TRUE(station.dialog->isVisible()) << t.callsign;
         EXPECT_EQ(station.indicatif()->text().isEmpty(), t.callsignEmptied || !*t.callsign) << t.callsign;

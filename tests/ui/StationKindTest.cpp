@@ -63,14 +63,42 @@ TEST_F(StationKindSwitch, PortableThenFixedReloadTheirLogs)
     EXPECT_EQ(main->ownPower(), "5");
 }
 
-TEST_F(StationKindSwitch, PortableWithoutLocatorOnlyHints)
+TEST_F(StationKindSwitch, PortableWithoutLocatorOnlyHintsAndActionsStayOnTheFixedLog)
 {
-    startMain();
-    c().Option2->click();
-    EXPECT_EQ(dialogs.messages, QStringList{"Dans la barre de menu clickez sur 'Nouvelle sortie'"});
-    EXPECT_TRUE(c().Option2->isChecked()); // stays as clicked
-    EXPECT_EQ(logLines().size(), 2);       // not reloaded
-    EXPECT_EQ(setting("Setup F1AAA", "Activite"), "<absent>");
+    // After the hint every action acts on the fixed log, which the list shows.
+    const struct {
+        const char *action;
+        int fixedLines, portableLines;
+        const char *frame;
+    } cases[] = {
+        {"none", 2, 3, "QSO N° 3 depuis la station fixe en JN18GU"},
+        {"delete", 1, 3, "QSO N° 2 depuis la station fixe en JN18GU"},
+        {"edit", 2, 3, "Edition du QSO N° 1"},
+    };
+    for (const auto &t : cases) {
+        startMain();
+        dialogs.messages.clear();
+        c().Option2->click();
+        EXPECT_EQ(dialogs.messages, QStringList{"Dans la barre de menu clickez sur 'Nouvelle sortie'"});
+        EXPECT_TRUE(c().Option1->isChecked()) << t.action;
+        EXPECT_FALSE(c().Option2->isChecked()) << t.action;
+        EXPECT_EQ(main->stationKind(), StationKind::Fixed) << t.action;
+        EXPECT_EQ(setting("Setup F1AAA", "Activite"), "<absent>");
+        c().Liste_Orvil->setCurrentIndex(main->logModel()->index(0));
+        if (t.action == std::string("delete")) {
+            dialogs.answers = {true};
+            c().Annule_Saisie->click();
+        } else if (t.action == std::string("edit")) {
+            c().Modi_Saisie->click();
+            EXPECT_EQ(c().Ind_A->text(), "F1X");
+        }
+        EXPECT_EQ(logLines().size(), t.fixedLines) << t.action;
+        EXPECT_EQ(logLines().value(0).mid(7, 3), t.fixedLines == 2 ? "F1X" : "F2X") << t.action;
+        EXPECT_EQ(folder.read("F1AAA_QRP.log").count("\r\n"), t.fixedLines) << t.action;
+        EXPECT_EQ(folder.read("F1AAA_P_QRP.log").count("\r\n"), t.portableLines) << t.action;
+        EXPECT_EQ(c().Frame3->title(), QString::fromUtf8(t.frame)) << t.action;
+        writeLog("F1AAA_QRP.log", {qso("F1X"), qso("F2X")});
+    }
 }
 
 TEST_F(StationKindSwitch, NewOutingOpensThePortableLocator)

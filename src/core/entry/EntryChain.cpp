@@ -52,7 +52,11 @@ void afterDistance(const EntryFields &f, EnterOutcome &out)
     if (!f.QRB_A.isEmpty())
         out.fills.append({EntryField::KmW_A, KmPerWatt(f.QRB_A, f.power())});
     out.fills.append({EntryField::Pts_A, QsoPoints(f.kind, f.Ind_A)});
-    const QString bonus = OutingBonus(f.kind, f.OutingQsoCount, f.currentMonth);
+    // An edited QSO keeps the bonus it was logged with (the operator may
+    // correct it in Boni_A): proposing the outing's bonus here would let an
+    // edit give an outing a second one.
+    const QString bonus =
+        f.EditMode ? QString() : OutingBonus(f.kind, f.OutingQsoCount, f.currentMonth, f.OutingBonusEarned);
     if (!bonus.isEmpty())
         out.fills.append({EntryField::Boni_A, bonus});
     out.next = f.EditMode ? EntryField::Pts_A : EntryField::Valide_A;
@@ -98,6 +102,7 @@ EnterOutcome pressEnter(EntryField field, const EntryFields &f)
     case EntryField::L_Station_P:
         out.settings.append({settings::LocatorPortable, f.L_Station_P});
         out.settings.append({settings::Bonus, QStringLiteral("1")});
+        out.settings.append({settings::BonusSortie, QStringLiteral("False")});
         out.outingQsoCount = 1;
         out.confirmedLook = FieldLook::Neutral;
         break;

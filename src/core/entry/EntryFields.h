@@ -34,6 +34,7 @@ struct EntryFields {
     // editing cannot overwrite it.
     QString EditedLogLine;
     qint16 OutingQsoCount = 1;
+    bool OutingBonusEarned = false; // the current outing has its bonus already
     int currentMonth = 1; // month of the computer's local date, 1-12
 
     // Locator and power of the selected station kind.

@@ -3,6 +3,7 @@
 #include "core/storage/Cp1252.h"
 #include "core/storage/DateTimeText.h"
 #include "core/storage/NumericValue.h"
+#include "core/storage/QsoRecord.h"
 
 #include <functional>
 #include <vector>
@@ -156,6 +157,18 @@ std::optional<QString> codePageProblem(EntryField field, const QString &text)
            QStringLiteral(" : ") + text.mid(at, units);
 }
 
+// An edit may correct a bonus, never add a second one to an outing that has
+// its bonus: the edited line takes the current outing's locator.
+std::optional<FieldVerdict> secondBonus(const EntryFields &f)
+{
+    if (!f.EditMode || f.kind != StationKind::Portable || !f.OutingBonusEarned || f.Boni_A.trimmed().isEmpty())
+        return std::nullopt;
+    if (!recordField(f.EditedLogLine, ListColumn::Bonus).trimmed().isEmpty())
+        return std::nullopt;
+    return FieldVerdict::refuse(EntryField::Boni_A,
+                                QStringLiteral("Un seul bonus par sortie : cette sortie a deja le sien"));
+}
+
 // The station fields Ind_A needs before a callsign can be taken.
 std::optional<FieldVerdict> stationProblem(const EntryFields &f)
 {
@@ -186,6 +199,9 @@ FieldVerdict checkField(EntryField field, const EntryFields &fields)
             return FieldVerdict::refuse(field, QString::fromUtf8(check.message));
     if (auto message = codePageProblem(field, text))
         return FieldVerdict::refuse(field, *message);
+    if (field == EntryField::Boni_A)
+        if (auto problem = secondBonus(fields))
+            return *problem;
     return FieldVerdict::accept(field);
 }
 

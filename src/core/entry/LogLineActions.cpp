@@ -81,7 +81,7 @@ EditLoad loadForEdit(const QString &selectedLogLine, int selectedIndex)
 }
 
 DeletePlan planDelete(const QString &selectedLogLine, StationKind kind, const QString &lStationP,
-                      qint16 outingQsoCount)
+                      qint16 outingQsoCount, bool outingBonusEarned)
 {
     DeletePlan plan;
     if (selectedLogLine.isEmpty()) {
@@ -92,10 +92,33 @@ DeletePlan planDelete(const QString &selectedLogLine, StationKind kind, const QS
     plan.question = QStringLiteral("Voulez vous Supprimer ce QSO ?");
     plan.recordLine = r.recordLine();
     // The list shows the log of the selected kind: a fixed QSO never counts in an outing.
-    if (kind == StationKind::Portable && r.MyLoc == lStationP &&
-        outingQsoCount > std::numeric_limits<qint16>::min())
+    if (kind != StationKind::Portable || r.MyLoc != lStationP)
+        return plan;
+    if (outingQsoCount > std::numeric_limits<qint16>::min())
         plan.outingQsoCount = qint16(outingQsoCount - 1);
+    const QString bonus = trimBlanks(r.Bonus);
+    if (!outingBonusEarned || bonus.isEmpty())
+        return plan;
+    // The counter numbers the next QSO: the outing keeps counter - 1 QSOs.
+    if (plan.outingQsoCount.value_or(outingQsoCount) - 1 >= 5)
+        plan.bonusToMove = bonus;
+    else
+        plan.outingBonusEarned = false;
     return plan;
+}
+
+std::optional<BonusHeir> bonusHeir(const QStringList &recordLines, const QString &lStationP, const QString &bonus)
+{
+    for (qsizetype i = recordLines.size() - 1; i >= 0; --i) {
+        const QString &line = recordLines[i];
+        if (QsoRecord::recordField(line, &QsoRecord::MyLoc) != lStationP ||
+            !QsoRecord::recordField(line, &QsoRecord::Bonus).trimmed().isEmpty())
+            continue;
+        BonusHeir heir{line, line.leftJustified(QsoRecord::RecordLineLength, u' ')};
+        QsoRecord::writeField(heir.newRecordLine, &QsoRecord::Bonus, bonus);
+        return heir;
+    }
+    return std::nullopt;
 }
 
 } // namespace pendrel

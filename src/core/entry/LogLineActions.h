@@ -43,8 +43,27 @@ struct DeletePlan {
     // current outing (its own locator is L_Station_P): the count then matches
     // the outing's QSOs again, also after a restart.
     std::optional<qint16> outingQsoCount;
+    // The deleted QSO carried the bonus of the current outing:
+    // - the outing still has five QSOs or more: bonusToMove is that bonus
+    //   ("10", "15"), to give to another QSO of the outing (bonusHeir);
+    // - fewer: outingBonusEarned is false, to store as "Bonus Sortie", and the
+    //   outing earns its bonus again on its fifth QSO.
+    // A delete never gives the outing a second bonus: without the bonus QSO the
+    // counter falls back, but the outing still counts as having its bonus.
+    QString bonusToMove;
+    std::optional<bool> outingBonusEarned;
 };
 DeletePlan planDelete(const QString &selectedLogLine, StationKind kind, const QString &lStationP,
-                      qint16 outingQsoCount);
+                      qint16 outingQsoCount, bool outingBonusEarned);
+
+// The QSO that takes over the outing's bonus after its bonus QSO was deleted:
+// the last record line of `recordLines` logged at the outing's locator
+// `lStationP` with no bonus. Returns {old line, the same line carrying
+// `bonus`}, or nothing when the log has no such line.
+struct BonusHeir {
+    QString oldRecordLine;
+    QString newRecordLine;
+};
+std::optional<BonusHeir> bonusHeir(const QStringList &recordLines, const QString &lStationP, const QString &bonus);
 
 } // namespace pendrel

@@ -15,7 +15,12 @@ QString QsoPoints(StationKind kind, const QString &callsign)
 
 QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth)
 {
-    if (kind != StationKind::Portable || outingQsoCount != 5)
+    return OutingBonus(kind, outingQsoCount, currentMonth, outingQsoCount > 5);
+}
+
+QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth, bool outingBonusEarned)
+{
+    if (kind != StationKind::Portable || outingBonusEarned || outingQsoCount < 5)
         return {};
     const bool winter = currentMonth == 11 || currentMonth == 12 || currentMonth == 1 || currentMonth == 2;
     return winter ? QStringLiteral("15") : QStringLiteral("10");

@@ -9,9 +9,14 @@ namespace pendrel {
 
 // "4" for a portable own station or an other callsign ending in "/P", else "1".
 QString QsoPoints(StationKind kind, const QString &callsign);
-// Outing bonus of a portable QSO validated with `outingQsoCount`: the fifth
-// QSO of an outing earns "15" from November to February (by the computer's
-// month), "10" otherwise; any other QSO, and every fixed QSO, earns "".
+// Outing bonus of a portable QSO validated with `outingQsoCount`: an outing
+// earns its bonus once, on its fifth QSO, or on the first one after it when
+// the bonus was lost by a delete that left it fewer than five QSOs. "15" from
+// November to February (by the computer's month), "10" otherwise; every other
+// QSO, every QSO of an outing that has its bonus, and every fixed QSO earn "".
+QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth, bool outingBonusEarned);
+// The same for an outing that counts its QSOs only (an ADIF import): the bonus
+// goes to its fifth QSO.
 QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth);
 // Whole part of value(qrb) / value(power) as decimal text; empty when either
 // text is empty or the power is 0 (no division by zero).

@@ -36,6 +36,22 @@ QString firstNameLine(const QString &callsign, const QString &dpt, const QString
     return callsign.leftJustified(13, u' ') + dpt.leftJustified(3, u' ') + prenom;
 }
 
+// Whether the outing has its bonus once an edit is stored. An edit that gives
+// a QSO a bonus gives it to the current outing (the line takes the outing's
+// locator); one that takes the bonus off a QSO of the outing takes it from the
+// outing, which earns it again from its fifth QSO. Checked by Boni_A's rule:
+// no edit adds a second bonus.
+std::optional<bool> bonusAfterEdit(const EntryFields &f)
+{
+    const QStringView oldBonus = recordField(f.EditedLogLine, ListColumn::Bonus).trimmed();
+    const bool ofTheOuting = recordField(f.EditedLogLine, ListColumn::MyLoc) == f.L_Station_P;
+    if (oldBonus.isEmpty() && !f.Boni_A.trimmed().isEmpty())
+        return true;
+    if (!oldBonus.isEmpty() && f.Boni_A.trimmed().isEmpty() && ofTheOuting)
+        return false;
+    return std::nullopt;
+}
+
 qint16 nextCount(qint16 count)
 {
     return count < std::numeric_limits<qint16>::max() ? qint16(count + 1) : count;
@@ -100,11 +116,15 @@ ValidationPlan planValidation(const EntryFields &f)
     if (f.EditMode) {
         r.Pts = f.Pts_A;
         r.Bonus = f.Boni_A;
+        if (f.kind == StationKind::Portable)
+            plan.outingBonusEarned = bonusAfterEdit(f);
     } else {
         r.Pts = QsoPoints(f.kind, f.Ind_A);
-        r.Bonus = OutingBonus(f.kind, f.OutingQsoCount, f.currentMonth);
+        r.Bonus = OutingBonus(f.kind, f.OutingQsoCount, f.currentMonth, f.OutingBonusEarned);
         if (f.kind == StationKind::Portable)
             plan.outingQsoCount = nextCount(f.OutingQsoCount);
+        if (!r.Bonus.isEmpty())
+            plan.outingBonusEarned = true;
     }
     plan.recordLine = r.recordLine();
 

@@ -29,7 +29,8 @@ enum class StoreAction { Append, InsertByDate, Replace };
 // 4. alarm: when it fires, show Flag_Kmw, show alarm.text, store
 //    alarm.settingKey = "True";
 // 5. outingQsoCount: when set, it becomes OutingQsoCount, shown in Label23 and
-//    stored as "Bonus";
+//    stored as "Bonus"; outingBonusEarned: when set, it becomes
+//    OutingBonusEarned, stored as "Bonus Sortie";
 // 6. reset the entry line and set the next-QSO line (nextQsoLine), in every
 //    path, so that the frame never keeps the caption of an ended edit.
 struct ValidationPlan {
@@ -40,6 +41,7 @@ struct ValidationPlan {
     QString recordLine;    // 136 characters
     BestKmWAlarm alarm;
     std::optional<qint16> outingQsoCount;
+    std::optional<bool> outingBonusEarned;
     StoreAction store = StoreAction::Append;
     QString oldRecordLine; // Replace: the edited QSO's record line, rebuilt from EditedLogLine
 };

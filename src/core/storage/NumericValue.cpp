@@ -1,22 +1,16 @@
 #include "core/storage/NumericValue.h"
 
+#include <algorithm>
+
 namespace pendrel {
 
 double numericValue(QStringView text)
 {
     double value = 0;
     double scale = 0; // 0 before the decimal point, then 0.1, 0.01, ...
-    bool negative = false;
-    bool started = false;
     for (QChar c : text) {
         if (c == u' ' || c == u'\t')
             continue;
-        if (!started && (c == u'-' || c == u'+')) {
-            negative = c == u'-';
-            started = true;
-            continue;
-        }
-        started = true;
         if (c >= u'0' && c <= u'9') {
             const int d = c.unicode() - u'0';
             if (scale == 0) {
@@ -28,10 +22,19 @@ double numericValue(QStringView text)
         } else if (c == u'.' && scale == 0) {
             scale = 0.1;
         } else {
+            // A sign is no digit either: a hand-edited "-9" counts 0, not -9.
             break;
         }
     }
-    return negative ? -value : value;
+    return value;
+}
+
+int storedSettingNumber(QStringView text)
+{
+    const QStringView rest = text.trimmed();
+    const bool negative = rest.startsWith(u'-');
+    const double value = std::min(numericValue(negative ? rest.mid(1) : rest), 32768.0);
+    return std::max(-32768, int(negative ? -value : std::min(value, 32767.0)));
 }
 
 } // namespace pendrel

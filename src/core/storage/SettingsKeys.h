@@ -18,6 +18,10 @@ inline const QString PwrFixe = QStringLiteral("Pwr Fixe");
 inline const QString PwrPortable = QStringLiteral("Pwr Portable");
 inline const QString LocatorPortable = QStringLiteral("Locator Portable");
 inline const QString Bonus = QStringLiteral("Bonus");
+// "True" once the current portable outing has earned its bonus ("False" from
+// the start of an outing); absent, the outing has earned it when its counter
+// is past 5 (outings begun before the key existed).
+inline const QString BonusSortie = QStringLiteral("Bonus Sortie");
 inline const QString Activite = QStringLiteral("Activite");
 inline const QString MeilleurKmWF = QStringLiteral("Meilleur KmW_F");
 inline const QString MeilleurKmWP = QStringLiteral("Meilleur KmW_P");

@@ -1,9 +1,19 @@
 #include "core/storage/StationIdentity.h"
 #include "core/geo/Locator.h"
+#include "core/storage/SettingsKeys.h"
 
 #include <algorithm>
 
 namespace pendrel {
+
+QString typedIdentityUpper(const QString &typed)
+{
+    QString out = typed;
+    for (QChar &c : out)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - (u'a' - u'A'));
+    return out;
+}
 
 IdentityVerdict checkStationCallsign(const QString &callsign)
 {
@@ -30,6 +40,18 @@ IdentityVerdict checkStationLocator(const QString &locator)
     if (error)
         return {QStringLiteral("Erreur dans la saisie du locator")};
     return {};
+}
+
+bool isStoredCallsignValid(const QString &callsign)
+{
+    return checkStationCallsign(callsign).accepted();
+}
+
+QString readStoredCallsign(const SettingsStore &settings)
+{
+    const QString stored =
+        settings.read(settings::GlobalSection, settings::IndicatifStation, settings::PlaceholderCallsign);
+    return isStoredCallsignValid(stored) ? stored : settings::PlaceholderCallsign;
 }
 
 } // namespace pendrel
