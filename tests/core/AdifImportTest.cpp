@@ -422,6 +422,17 @@ TEST(AdifImport, FileThatChangesWhileReadIsRefused)
         EXPECT_TRUE(r.messages[0].contains(u"in.adi a changé pendant sa lecture"_qs)) << r.messages[0].toStdString();
         EXPECT_EQ(imp.folder.read(imp.logName()), before);
     }
+    // Emptied once read, while its records are parsed: what was read is imported.
+    Import imp;
+    bool emptied = false;
+    const adif::ImportResult r = imp.run(file, [&](qint64 done, qint64 total) {
+        if (!emptied && done * 2 > total)
+            emptied = QFile(imp.request.adifPath).resize(0);
+        return true;
+    });
+    EXPECT_TRUE(emptied);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.importedLines.size(), 40000);
 }
 
 // Files with no size to trust are read until their end: a named pipe.
