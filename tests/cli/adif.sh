@@ -34,6 +34,11 @@ echo "$out" | grep -q '^    2  F2BBB/P .* 13/03/99  09:00  CW   7.0 Mhz  599  57
   || fail "import : le QSO de 1999 avec QRB 6, km/W 1 et 4 points attendu en ligne 2
 $out"
 
+# A pipe has no size to trust: it is read until its end.
+run import <(cat "$adi") --call F6XYZ
+expect_code 0 "import from a pipe"
+expect_out "2 QSO importés dans F6XYZ_QRP.log" "import from a pipe"
+
 run import "$scratch/absent.adi" --call F6XYZ
 expect_code 1 "import of a missing file"
 run import

@@ -12,6 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 using namespace pendrel;
 using namespace pendrel::test;
 
@@ -96,9 +103,12 @@ TEST(AdifImport, FullRecordAndEveryReplacementValue)
     replaced.QRG = "1.8 Mhz"; replaced.RstR = "XX"; replaced.RstE = "XX"; replaced.QRB = "0";
     replaced.MyLoc = "JN18GU"; replaced.Pwr = "5"; replaced.KmW = "0"; replaced.Pts = "1";
     EXPECT_EQ(r.importedLines[1], replaced.recordLine());
+    // A date or time that is there but cannot be read is invalid, not absent.
     EXPECT_EQ(r.messages, QStringList({u"Indicatif absent, remplacé par FXXXX (2 QSO concernés)"_qs,
-                                       u"Date absente, remplacée par 01/01/2000 (3 QSO concernés)"_qs,
-                                       u"Heure absente, remplacée par 00:00 (3 QSO concernés)"_qs,
+                                       u"Date absente, remplacée par 01/01/2000 (1 QSO concerné)"_qs,
+                                       u"Date invalide, remplacée par 01/01/2000 (2 QSO concernés)"_qs,
+                                       u"Heure absente, remplacée par 00:00 (1 QSO concerné)"_qs,
+                                       u"Heure invalide, remplacée par 00:00 (2 QSO concernés)"_qs,
                                        u"Bande absente, remplacée par 1.8 Mhz (3 QSO concernés)"_qs}));
     EXPECT_EQ(imp.logLines(), r.importedLines);
     EXPECT_EQ(r.outingQsoCount, 3);
@@ -211,6 +221,50 @@ TEST(AdifImport, BlockGoesWhereTheFirstRecordBelongs)
     }
 }
 
+// The block goes by the first record that has a valid date, at 00:00 when
+// it has no time, whatever the order of the records; no date at all: at the end.
+TEST(AdifImport, BlockGoesByTheFirstDatedRecord)
+{
+    const QStringList log = {logLine("F1A", "01/01/08", "10:00"), logLine("F1B", "05/01/08", "10:00"),
+                             logLine("F1C", "10/01/08", "10:00")};
+    const struct {
+        const char *what;
+        QByteArray records;
+        qsizetype at;
+        QStringList messages;
+    } cases[] = {
+        {"no time: 00:00 of its day", qso("F9X", "20080105", "") + qso("F9Y"), 1,
+         {u"Heure absente, remplacée par 00:00 (1 QSO concerné)"_qs}},
+        {"no date: the next dated record", qso("F9X", "", "") + qso("F9Y", "20080107", "1200"), 2,
+         {u"Date absente, remplacée par 01/01/2000 (1 QSO concerné)"_qs,
+          u"Heure absente, remplacée par 00:00 (1 QSO concerné)"_qs}},
+        {"the same records the other way round", qso("F9Y", "20080107", "1200") + qso("F9X", "", ""), 2,
+         {u"Date absente, remplacée par 01/01/2000 (1 QSO concerné)"_qs,
+          u"Heure absente, remplacée par 00:00 (1 QSO concerné)"_qs}},
+        {"invalid date: the next dated record", qso("F9X", "20080230", "1000") + qso("F9Y", "20080103", "0900"), 1,
+         {u"Date invalide, remplacée par 01/01/2000 (1 QSO concerné)"_qs}},
+        {"invalid time: 00:00", qso("F9X", "20080105", "2561"), 1,
+         {u"Heure invalide, remplacée par 00:00 (1 QSO concerné)"_qs}},
+        {"no date anywhere: at the end", qso("F9X", "", "1000") + qso("F9Y", "2008", ""), 3,
+         {u"Date absente, remplacée par 01/01/2000 (1 QSO concerné)"_qs,
+          u"Date invalide, remplacée par 01/01/2000 (1 QSO concerné)"_qs,
+          u"Heure absente, remplacée par 00:00 (1 QSO concerné)"_qs}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Import imp;
+        imp.setLog(log);
+        const adif::ImportResult r = imp.run("<EOH>" + c.records);
+        ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
+        EXPECT_EQ(r.insertedAt, c.at);
+        EXPECT_EQ(r.messages, c.messages);
+        QStringList expected = log;
+        for (qsizetype i = r.importedLines.size() - 1; i >= 0; --i)
+            expected.insert(c.at, r.importedLines[i]);
+        EXPECT_EQ(imp.logLines(), expected);
+    }
+}
+
 TEST(AdifImport, RoundTripThroughTheExport)
 {
     Import imp;
@@ -258,8 +312,6 @@ TEST(AdifImport, RefusalsLeaveTheLogUntouched)
     } cases[] = {
         {"no record", "header only\n<ADIF_VER:5>3.1.0<EOH>\n", u"ne contient aucun QSO"},
         {"empty file", "", u"ne contient aucun QSO"},
-        {"first record without date", "<EOH>" + qso("F9X", "") + qso("F9Y"), u"n'a pas de date (QSO_DATE)"},
-        {"first record without time", "<EOH>" + qso("F9X", "20080101", "") + qso("F9Y"), u"ou d'heure (TIME_ON)"},
         {"more than the log can hold", tooMany, u"ne peut pas contenir plus de 99999 QSO : il en contient déjà 99997",
          QsoRecord::MaxQsoNumber - 2},
     };
@@ -333,6 +385,85 @@ TEST(AdifImport, FailureOrCancelHalfWayLeavesTheLogUntouched)
         EXPECT_FALSE(r.ok);
         EXPECT_TRUE(r.messages.value(0).contains("absent.adi"));
     }
+}
+
+// A file that another program rewrites while it is imported: a clean refusal,
+// never a crash, and the log as it was.
+TEST(AdifImport, FileThatChangesWhileReadIsRefused)
+{
+    QByteArray file = "<EOH>";
+    for (int i = 0; i < 40000; ++i)
+        file += qso("F9X");
+    const struct {
+        const char *what;
+        std::function<void(QFile &)> change;
+    } cases[] = {
+        {"emptied", [](QFile &f) { f.resize(0); }},
+        {"cut in half", [&](QFile &f) { f.resize(file.size() / 2); }},
+        {"grown", [](QFile &f) { f.open(QIODevice::Append) && f.write("<CALL:5>F1ZZZ<EOR>\n"); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Import imp;
+        imp.setLog({logLine("F1A", "01/01/08", "10:00")});
+        const QByteArray before = imp.folder.read(imp.logName());
+        bool changed = false;
+        const adif::ImportResult r = imp.run(file, [&](qint64, qint64) {
+            if (!changed) {
+                QFile f(imp.request.adifPath);
+                c.change(f);
+                changed = true;
+            }
+            return true;
+        });
+        EXPECT_TRUE(changed);
+        EXPECT_FALSE(r.ok);
+        ASSERT_EQ(r.messages.size(), 1);
+        EXPECT_TRUE(r.messages[0].contains(u"in.adi a changé pendant sa lecture"_qs)) << r.messages[0].toStdString();
+        EXPECT_EQ(imp.folder.read(imp.logName()), before);
+    }
+    // Emptied once read, while its records are parsed: what was read is imported.
+    Import imp;
+    bool emptied = false;
+    const adif::ImportResult r = imp.run(file, [&](qint64 done, qint64 total) {
+        if (!emptied && done * 2 > total)
+            emptied = QFile(imp.request.adifPath).resize(0);
+        return true;
+    });
+    EXPECT_TRUE(emptied);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.importedLines.size(), 40000);
+}
+
+// Files with no size to trust are read until their end: a named pipe.
+TEST(AdifImport, NamedPipeIsReadToTheEnd)
+{
+    Import imp;
+    QByteArray file = "<EOH>";
+    for (int i = 0; i < 3000; ++i) // more than a pipe holds at once
+        file += qso("F9X");
+    std::signal(SIGPIPE, SIG_IGN); // a reader that stops early fails the test, not the run
+    const QByteArray fifo = QFile::encodeName(imp.request.adifPath);
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    std::thread writer([&] {
+        const int fd = ::open(fifo.constData(), O_WRONLY);
+        for (qsizetype done = 0; fd >= 0 && done < file.size();) {
+            const ssize_t n = ::write(fd, file.constData() + done, size_t(file.size() - done));
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        if (fd >= 0)
+            ::close(fd);
+    });
+    const adif::ImportResult r = adif::importFile(imp.request);
+    // Should the import not have opened the pipe, this frees the writer.
+    if (const int fd = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK); fd >= 0)
+        ::close(fd);
+    writer.join();
+    ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
+    EXPECT_EQ(r.importedLines.size(), 3000);
+    EXPECT_EQ(imp.logLines().size(), 3000);
 }
 
 TEST(AdifImport, RequestFromTheStoredSettings)

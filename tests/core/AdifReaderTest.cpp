@@ -18,12 +18,24 @@ struct Shape {
     QString value;
 };
 
+void checkShapes(std::initializer_list<Shape> shapes)
+{
+    for (const Shape &s : shapes) {
+        SCOPED_TRACE(s.what);
+        const QList<FieldMap> records = readAll(s.bytes);
+        ASSERT_EQ(records.size(), s.records);
+        if (s.records > 0) {
+            EXPECT_EQ(records.last().value(QString::fromLatin1(s.field)), s.value);
+        }
+    }
+}
+
 } // namespace
 
 // Each shape: how many records come out, and one value of the last record.
 TEST(AdifReader, FileShapes)
 {
-    const Shape shapes[] = {
+    checkShapes({
         {"no header at all", "<CALL:5>F0ABC<EOR><CALL:5>F1XYZ<EOR>", 2, "CALL", "F1XYZ"},
         {"text banner then header", "Export\r\nline two <x>\r\n<ADIF_VER:5>3.1.0<EOH>\r\n<CALL:4>F0AA<EOR>\r\n", 1, "CALL", "F0AA"},
         {"header starting with <", "<ADIF_VER:3>2.2<PROGRAMID:4>Test<EOH><call:4>F0AA<eor>", 1, "CALL", "F0AA"},
@@ -56,24 +68,77 @@ TEST(AdifReader, FileShapes)
         {"truncated tag at the end", "<EOH><CALL:4>F0AA<EOR><CALL:4", 1, "CALL", "F0AA"},
         {"empty file", "", 0, "CALL", ""},
         {"multi-line value counted with CR LF", "<EOH><ADDRESS:8>a\nb\nc<CALL:4>F0AA<EOR>", 1, "ADDRESS", "a b c"},
-    };
-    for (const Shape &s : shapes) {
-        SCOPED_TRACE(s.what);
-        const QList<FieldMap> records = readAll(s.bytes);
-        ASSERT_EQ(records.size(), s.records);
-        if (s.records > 0) {
-            EXPECT_EQ(records.last().value(QString::fromLatin1(s.field)), s.value);
-        }
-    }
+    });
 }
 
-TEST(AdifReader, ChoosesTheEncodingPerFile)
+// A count that a tag, an end of record, blanks or the end of the file follow
+// is right, whatever the value holds; a count that fits nothing falls back.
+TEST(AdifReader, CountWinsOverTagLikeText)
 {
-    adif::ReadSummary summary;
-    readAll("<EOH><NAME:3>Zo\xC3\xA9<EOR>", &summary);
-    EXPECT_EQ(summary.encoding, adif::Encoding::Utf8);
-    readAll("<EOH><NAME:3>Zo\xE9<EOR>", &summary);
-    EXPECT_EQ(summary.encoding, adif::Encoding::Windows1252);
+    checkShapes({
+        {"inner field tag: the real callsign", "<EOH><COMMENT:29>relayed for <CALL:5>F9ZZZ /73<CALL:5>F1AAA<EOR>", 1,
+         "CALL", "F1AAA"},
+        {"inner field tag: the whole comment", "<EOH><COMMENT:29>relayed for <CALL:5>F9ZZZ /73<CALL:5>F1AAA<EOR>", 1,
+         "COMMENT", "relayed for <CALL:5>F9ZZZ /73"},
+        {"inner end of record: no bogus QSO", "<EOH><CALL:5>F1AAA<NOTES:17>bye <EOR> see you<EOR>\r\n", 1, "NOTES",
+         "bye <EOR> see you"},
+        {"count ends at blanks, then the end of record", "<EOH><NOTES:17>bye <EOR> see you \r\n<EOR>", 1, "NOTES",
+         "bye <EOR> see you"},
+        {"count ends at the end of the file", "<EOH><CALL:5>F1AAA<NOTES:17>bye <EOR> see you", 1, "NOTES",
+         "bye <EOR> see you"},
+        {"count too short falls back to the inner tag", "<EOH><COMMENT:10>relayed for <CALL:5>F9ZZZ<EOR>", 1, "CALL",
+         "F9ZZZ"},
+        {"count past the end falls back", "<EOH><CALL:5>F1AAA<NOTES:99>bye<EOR>\r\n<CALL:5>F1BBB<EOR>", 2, "CALL",
+         "F1BBB"},
+        {"count landing inside a tag falls back", "<EOH><NOTES:6>bye<EOR>\r\n<CALL:5>F1BBB<EOR>", 2, "CALL", "F1BBB"},
+    });
+}
+
+// A value counted in characters is read so that the next tag starts where
+// the count says, even when a blank sits at its byte count.
+TEST(AdifReader, CountInCharactersWhenTheNextTagStartsThere)
+{
+    checkShapes({
+        {"blank at the byte count", "<EOH><NAME:8>Hélène B<CALL:5>F1AAA<EOR>", 1, "NAME", u"Hélène B"_qs},
+        {"blank at the byte count, then blanks", "<EOH><NAME:8>Hélène B  \r\n<CALL:5>F1AAA<EOR>", 1, "NAME",
+         u"Hélène B"_qs},
+        {"same value counted in bytes", "<EOH><NAME:10>Hélène B<CALL:5>F1AAA<EOR>", 1, "NAME", u"Hélène B"_qs},
+        {"count in bytes ending at a blank before a tag", "<EOH><NAME:8>Hélène <CALL:5>F1AAA<EOR>", 1, "NAME",
+         u"Hélène"_qs},
+        {"windows-1252 value: bytes are characters", "<EOH><NAME:8>H\xE9l\xE8ne B<CALL:5>F1AAA<EOR>", 1, "NAME",
+         u"Hélène B"_qs},
+        {"comment after a value counted in characters", "<EOH><QTH:5>Nîmes // Gard\r\n<EOR>", 1, "QTH", u"Nîmes"_qs},
+    });
+}
+
+TEST(AdifReader, ChoosesTheEncodingPerValue)
+{
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        QStringList names; // NAME of each record, in order
+    } cases[] = {
+        {"one windows-1252 value among UTF-8 ones",
+         "<EOH><NAME:4>Zo\xC3\xA9<EOR><NAME:5>Andr\xE9<EOR><NAME:9>Fran\xC3\xA7ois<EOR>",
+         {u"Zoé"_qs, u"André"_qs, u"François"_qs}},
+        {"UTF-8 value in a windows-1252 file", "<EOH><NAME:6>H\xE9l\xE8ne<EOR><NAME:3>Zo\xC3\xA9<EOR>",
+         {u"Hélène"_qs, u"Zoé"_qs}},
+        {"all windows-1252", "<EOH><NAME:5>Andr\xE9<EOR><NAME:3>Zo\xE9<EOR>", {u"André"_qs, u"Zoé"_qs}},
+        {"byte-order mark and a stray byte", "\xEF\xBB\xBF<EOH><NAME:3>Zo\xE9<EOR><NAME:4>Zo\xC3\xA9<EOR>",
+         {u"Zoé"_qs, u"Zoé"_qs}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList names;
+        for (const FieldMap &record : readAll(c.bytes))
+            names.append(record.value("NAME"));
+        EXPECT_EQ(names, c.names);
+    }
+    // Within one record too: each field on its own.
+    const QList<FieldMap> one = readAll("<EOH><NAME:5>Andr\xE9<QTH:6>N\xC3\xAEmes<EOR>");
+    ASSERT_EQ(one.size(), 1);
+    EXPECT_EQ(one[0].value("NAME"), u"André"_qs);
+    EXPECT_EQ(one[0].value("QTH"), u"Nîmes"_qs);
 }
 
 TEST(AdifReader, CharactersOutsideTheCodePageAreReplacedOneForOne)

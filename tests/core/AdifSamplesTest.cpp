@@ -141,13 +141,12 @@ TEST(AdifSamples, NoHeaderOrOddHeaders)
     });
 }
 
-TEST(AdifSamples, FileWithoutTimeOnIsRefused)
+// A logger that writes no TIME_ON: every QSO at 00:00 of its day, and said so.
+TEST(AdifSamples, FileWithoutTimeOnIsImported)
 {
-    TempFolder folder;
-    folder.write("F0ABC_QRP.log", "kept\r\n");
-    const adif::ImportResult r = importSample(folder, "loghx-no-time-on-crlf.adi");
-    EXPECT_FALSE(r.ok);
-    ASSERT_EQ(r.messages.size(), 1);
-    EXPECT_TRUE(r.messages[0].contains("TIME_ON"));
-    EXPECT_EQ(folder.read("F0ABC_QRP.log"), "kept\r\n");
+    runGroup({
+        {"loghx-no-time-on-crlf.adi", 423, {u"Heure absente, remplacée par 00:00 (423 QSO concernés)"_qs},
+         {{"LY310KD", &QsoRecord::Date, "01/01/24"}, {"LY310KD", &QsoRecord::QTR, "00:00"},
+          {"LY310KD", &QsoRecord::Prenom, "RIMANTAS"}, {"LY310KD", &QsoRecord::QRG, "3.5 Mhz"}}},
+    });
 }

@@ -1,49 +1,16 @@
 #include "core/adif/AdifImport.h"
 
+#include "core/adif/AdifFile.h"
 #include "core/adif/AdifQsoLine.h"
 #include "core/storage/QsoRecord.h"
 #include "core/storage/SystemError.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace pendrel::adif {
 namespace {
 
 const QString kUntouched = QStringLiteral("\r\nLe log est resté tel qu'il était.");
-
-// The bytes of the file: mapped when the system allows it, read otherwise.
-class FileBytes {
-public:
-    bool open(const QString &path, QString *error)
-    {
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::ReadOnly)) {
-            *error = frenchFileError(m_file);
-            return false;
-        }
-        const qint64 size = m_file.size();
-        if (size == 0)
-            return true;
-        if (uchar *p = m_file.map(0, size)) {
-            m_view = QByteArrayView(reinterpret_cast<const char *>(p), size);
-            return true;
-        }
-        m_copy = m_file.readAll();
-        if (m_file.error() != QFileDevice::NoError) {
-            *error = frenchFileError(m_file);
-            return false;
-        }
-        m_view = m_copy;
-        return true;
-    }
-    QByteArrayView bytes() const { return m_view; }
-
-private:
-    QFile m_file;
-    QByteArray m_copy;
-    QByteArrayView m_view;
-};
 
 qsizetype qsoCount(const QStringList &lines)
 {
@@ -60,6 +27,12 @@ ImportResult refused(ImportResult result, const QString &message)
     result.importedLines.clear();
     result.messages = {message + kUntouched};
     return result;
+}
+
+ImportResult cancelled(ImportResult result)
+{
+    result.cancelled = true;
+    return refused(std::move(result), QStringLiteral("Import annulé."));
 }
 
 } // namespace
@@ -96,24 +69,32 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
         return refused(result, QStringLiteral("Impossible de lire le log %1 (%2).").arg(logName, log.error));
     const qsizetype room = QsoRecord::MaxQsoNumber - qsoCount(log.lines);
 
-    FileBytes file;
-    QString error;
-    if (!file.open(request.adifPath, &error))
-        return refused(result, QStringLiteral("Impossible de lire le fichier %1 (%2).").arg(adifName, error));
+    // The bar goes halfway while the file is read, the rest while it is parsed.
+    const AdifFileBytes file = readAdifFile(request.adifPath, [&progress](qint64 done, qint64 total) {
+        return !progress || progress(done, 2 * total);
+    });
+    switch (file.status) {
+    case AdifFileBytes::Status::Ok:
+        break;
+    case AdifFileBytes::Status::Error:
+        return refused(result, QStringLiteral("Impossible de lire le fichier %1 (%2).").arg(adifName, file.error));
+    case AdifFileBytes::Status::Changed:
+        return refused(result, QStringLiteral("Le fichier %1 a changé pendant sa lecture : recommencez l'import "
+                                              "quand le programme qui l'écrit l'aura terminé.")
+                                   .arg(adifName));
+    case AdifFileBytes::Status::Cancelled:
+        return cancelled(result);
+    }
 
     QsoLineBuilder builder({request.kind, request.ownLocator, request.power, request.today.month()});
     QString problem;
     qsizetype records = 0;
+    qsizetype dated = -1; // the first imported line whose record has a valid date
+    const qint64 fileSize = file.bytes.size();
     const ReadSummary summary = readRecords(
-        file.bytes(),
+        file.bytes,
         [&](const Record &record) {
-            if (++records == 1 && (logDate(record.raw("QSO_DATE")).isEmpty() || logTime(record.raw("TIME_ON")).isEmpty())) {
-                problem = QStringLiteral("Le premier QSO du fichier %1 n'a pas de date (QSO_DATE) ou d'heure (TIME_ON) "
-                                         "valable : Pendrel ne sait pas où placer les QSO importés dans le log.")
-                              .arg(adifName);
-                return false;
-            }
-            if (records > room) {
+            if (++records > room) {
                 problem = QStringLiteral("Le log %1 ne peut pas contenir plus de %2 QSO : il en contient déjà %3 "
                                          "et le fichier %4 en apporte davantage.")
                               .arg(logName)
@@ -122,15 +103,15 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
                               .arg(adifName);
                 return false;
             }
+            if (dated < 0 && !logDate(record.raw("QSO_DATE")).isEmpty())
+                dated = result.importedLines.size();
             result.importedLines.append(builder.line(record));
             return true;
         },
-        progress);
+        [&progress, fileSize](qint64 done, qint64) { return !progress || progress(fileSize + done, 2 * fileSize); });
 
-    if (summary.cancelled) {
-        result.cancelled = true;
-        return refused(result, QStringLiteral("Import annulé."));
-    }
+    if (summary.cancelled)
+        return cancelled(result);
     if (!problem.isEmpty())
         return refused(result, problem);
     if (result.importedLines.isEmpty())
@@ -139,7 +120,9 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     // The log is read again under the data folder's lock and the block placed
     // in what it holds now: QSOs added since the first read (a QSO logged in
     // the window, another import) stay.
-    const qint64 when = LogStore::moment(result.importedLines.first());
+    // The block goes by the first QSO that has a date (at 00:00 when it has no
+    // time); a file with no date at all goes at the end of the log.
+    const qint64 when = dated >= 0 ? LogStore::moment(result.importedLines[dated]) : 0;
     const StoreResult stored = store.modifyLog(request.callsign, request.kind, [&](QStringList &lines) {
         if (qsoCount(lines) + result.importedLines.size() > QsoRecord::MaxQsoNumber)
             return StoreResult{false, QStringLiteral("Le log %1 ne peut pas contenir plus de %2 QSO.%3")
@@ -147,7 +130,7 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
                                           .arg(QsoRecord::MaxQsoNumber)
                                           .arg(kUntouched)};
         result.insertedAt = lines.size();
-        for (qsizetype i = 0; i < lines.size(); ++i) {
+        for (qsizetype i = 0; dated >= 0 && i < lines.size(); ++i) {
             if (!LogStore::isBlank(lines[i]) && LogStore::moment(lines[i]) >= when) {
                 result.insertedAt = i;
                 break;

@@ -55,7 +55,9 @@ bool toLogTime(QByteArrayView timeOn, char16_t (&out)[5])
 const char16_t *const kMessages[] = {
     u"Indicatif absent, remplacé par FXXXX",
     u"Date absente, remplacée par 01/01/2000",
+    u"Date invalide, remplacée par 01/01/2000",
     u"Heure absente, remplacée par 00:00",
+    u"Heure invalide, remplacée par 00:00",
     u"Bande absente, remplacée par 1.8 Mhz",
 };
 
@@ -114,15 +116,18 @@ QString QsoLineBuilder::line(const Record &record)
     m_locator.truncate(6);
     put(&QsoRecord::Loc, m_locator);
 
+    // A value that is there but cannot be read is told apart from no value.
+    const QByteArrayView qsoDate = record.raw("QSO_DATE");
     char16_t date[8];
-    if (!toLogDate(record.raw("QSO_DATE"), date)) {
-        ++m_missing[Date];
+    if (!toLogDate(qsoDate, date)) {
+        ++m_missing[qsoDate.isEmpty() ? Date : BadDate];
         std::copy_n(u"01/01/00", 8, date);
     }
     put(&QsoRecord::Date, QStringView(date, 8));
+    const QByteArrayView timeOn = record.raw("TIME_ON");
     char16_t time[5];
-    if (!toLogTime(record.raw("TIME_ON"), time)) {
-        ++m_missing[Time];
+    if (!toLogTime(timeOn, time)) {
+        ++m_missing[timeOn.isEmpty() ? Time : BadTime];
         std::copy_n(u"00:00", 5, time);
     }
     put(&QsoRecord::QTR, QStringView(time, 5));
@@ -155,6 +160,7 @@ QString QsoLineBuilder::line(const Record &record)
 QStringList QsoLineBuilder::messages() const
 {
     QStringList out;
+    static_assert(std::size(kMessages) == MissingKinds);
     for (int kind = 0; kind < MissingKinds; ++kind) {
         const int n = m_missing[kind];
         if (n == 0)

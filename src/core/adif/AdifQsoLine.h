@@ -38,7 +38,7 @@ public:
 private:
     QString band(const Record &record);
 
-    enum Missing { Call, Date, Time, Band, MissingKinds };
+    enum Missing { Call, Date, BadDate, Time, BadTime, Band, MissingKinds };
     ImportStation m_station;
     QString m_power; // whole watts, as written in the line
     int m_written = 0;

@@ -62,7 +62,7 @@ void Record::text(QByteArrayView name, bool upper, QString &into) const
     for (qsizetype i = 0; i < value.size(); ++i) {
         char c = value[i];
         if (static_cast<unsigned char>(c) >= 0x80) {
-            into = logSafeText(decode(value, encoding), upper).trimmed();
+            into = logSafeText(decodeValue(value), upper).trimmed();
             return;
         }
         if (c < 0x20 || c == 0x7F)
@@ -81,11 +81,8 @@ ReadSummary readRecords(QByteArrayView bytes, const RecordSink &sink, const Prog
     ReadSummary summary;
     const qsizetype bom = byteOrderMarkLength(bytes);
     const QByteArrayView body = bytes.sliced(bom);
-    summary.encoding = detectEncoding(body);
-
-    Scanner scanner(body, summary.encoding == Encoding::Utf8);
+    Scanner scanner(body);
     Record record;
-    record.encoding = summary.encoding;
     int tokens = 0;
 
     auto deliver = [&]() {

@@ -17,12 +17,12 @@ struct Field {
 // only the fields a caller asks for are ever decoded.
 class Record {
 public:
-    Encoding encoding = Encoding::Utf8;
     QVarLengthArray<Field, 48> fields;
 
     // The first value of `name` (any case) that is not blank; empty when none.
     QByteArrayView raw(QByteArrayView name) const;
-    // That value decoded, trimmed and made fit for a log file (see logSafeText).
+    // That value decoded (see decodeValue), trimmed and made fit for a log file
+    // (see logSafeText).
     QString text(QByteArrayView name, bool upper = false) const;
     // The same, written into `into` (whose buffer is reused: no allocation per field).
     void text(QByteArrayView name, bool upper, QString &into) const;
@@ -38,7 +38,6 @@ struct ReadSummary {
     qsizetype records = 0;
     bool cancelled = false; // by the progress callback
     bool stopped = false;   // by the sink
-    Encoding encoding = Encoding::Utf8;
 };
 
 // Reads every record of an ADIF file held in `bytes`.

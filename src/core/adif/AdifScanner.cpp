@@ -16,6 +16,13 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
+// No real tag comes near these: capping them keeps every look at a tag short,
+// however a hostile file is made.
+constexpr qsizetype MaxNameLength = 200;
+constexpr qsizetype MaxCountDigits = 30;
+// Blanks looked across after a counted value for the tag that confirms it.
+constexpr qsizetype MaxBlanksAfterValue = 256;
+
 bool sameName(QByteArrayView a, const char *b)
 {
     return a.compare(QByteArrayView(b), Qt::CaseInsensitive) == 0;
@@ -23,7 +30,7 @@ bool sameName(QByteArrayView a, const char *b)
 
 } // namespace
 
-Scanner::Scanner(QByteArrayView bytes, bool utf8) : m_bytes(bytes), m_utf8(utf8) {}
+Scanner::Scanner(QByteArrayView bytes) : m_bytes(bytes) {}
 
 bool Scanner::readTag(qsizetype at, Tag &tag) const
 {
@@ -40,9 +47,10 @@ bool Scanner::parseTag(qsizetype at, Tag &tag) const
 {
     const qsizetype size = m_bytes.size();
     qsizetype i = at + 1;
-    while (i < size && isNameChar(m_bytes[i]))
+    const qsizetype nameStop = std::min(size, i + MaxNameLength);
+    while (i < nameStop && isNameChar(m_bytes[i]))
         ++i;
-    if (i == at + 1 || i >= size)
+    if (i == at + 1 || i >= nameStop)
         return false;
     tag.name = m_bytes.sliced(at + 1, i - at - 1);
     tag.hasLength = false;
@@ -50,20 +58,21 @@ bool Scanner::parseTag(qsizetype at, Tag &tag) const
     if (m_bytes[i] == ':') {
         ++i;
         const qsizetype digits = i;
-        while (i < size && m_bytes[i] >= '0' && m_bytes[i] <= '9') {
+        const qsizetype digitStop = std::min(size, i + MaxCountDigits);
+        while (i < digitStop && m_bytes[i] >= '0' && m_bytes[i] <= '9') {
             // Capped: a count past the end of the file means "up to the end".
             if (tag.length <= size)
                 tag.length = tag.length * 10 + (m_bytes[i] - '0');
             ++i;
         }
-        if (i == digits || i >= size)
+        if (i == digits || i >= digitStop)
             return false;
         tag.hasLength = true;
         if (m_bytes[i] == ':') {
-            ++i;
-            while (i < size && isNameChar(m_bytes[i]))
+            const qsizetype typeStop = std::min(size, ++i + MaxNameLength);
+            while (i < typeStop && isNameChar(m_bytes[i]))
                 ++i;
-            if (i >= size)
+            if (i >= typeStop)
                 return false;
         }
     }
@@ -103,26 +112,45 @@ qsizetype Scanner::nextTagStart(qsizetype from, bool withoutLength) const
     return size;
 }
 
-// True when a field boundary follows a value ending at `end`: a blank, "<",
-// "//" or the end of the bytes.
-bool Scanner::boundaryAt(qsizetype end) const
+qsizetype Scanner::skipBlanks(qsizetype from) const
 {
-    const qsizetype size = m_bytes.size();
-    if (end >= size)
-        return true;
-    const char c = m_bytes[end];
-    return isBlank(c) || c == '<' || (c == '/' && end + 1 < size && m_bytes[end + 1] == '/');
+    const qsizetype stop = std::min(m_bytes.size(), from + MaxBlanksAfterValue);
+    qsizetype i = from;
+    while (i < stop && isBlank(m_bytes[i]))
+        ++i;
+    return i;
 }
 
-qsizetype Scanner::utf8Advance(qsizetype from, qsizetype chars, qsizetype limit) const
+// How well a value ending at `end` fits what follows it.
+Scanner::Fit Scanner::fitAt(qsizetype end) const
 {
     const qsizetype size = m_bytes.size();
-    qsizetype i = from;
-    for (qsizetype n = 0; n < chars && i < size && i <= limit; ++n) {
+    // Most values are followed by their next tag, or by one blank and the tag.
+    const qsizetype next = end < size && m_bytes[end] == '<' ? end : skipBlanks(end);
+    if (next >= size || (m_bytes[next] == '<' && tagStartsAt(next, true)))
+        return Fit::Sure;
+    if (next > end || (m_bytes[end] == '/' && end + 1 < size && m_bytes[end + 1] == '/'))
+        return Fit::Likely;
+    return Fit::None;
+}
+
+// The end of `chars` UTF-8 characters from `begin`, when they are valid UTF-8,
+// hold more bytes than characters and end before `limit`; -1 otherwise.
+qsizetype Scanner::utf8End(qsizetype begin, qsizetype chars, qsizetype limit) const
+{
+    qsizetype i = begin;
+    bool multiByte = false;
+    for (qsizetype n = 0; n < chars; ++n) {
+        if (i >= limit)
+            return -1;
         ++i;
-        while (i < size && (static_cast<unsigned char>(m_bytes[i]) & 0xC0) == 0x80)
+        while (i < limit && (static_cast<unsigned char>(m_bytes[i]) & 0xC0) == 0x80) {
+            multiByte = true;
             ++i;
+        }
     }
+    if (!multiByte || !m_bytes.sliced(begin, i - begin).isValidUtf8())
+        return -1;
     return i;
 }
 
@@ -131,6 +159,29 @@ qsizetype Scanner::trimEnd(qsizetype begin, qsizetype end) const
     while (end > begin && isBlank(m_bytes[end - 1]))
         --end;
     return end;
+}
+
+// Where a value of `length` (bytes or characters) starting at `begin` ends,
+// by the rules above; -1 when the count fits neither way.
+qsizetype Scanner::countedEnd(qsizetype begin, qsizetype length) const
+{
+    if (length > m_bytes.size() - begin)
+        return -1; // no count can pass the end of the file
+    const qsizetype byteEnd = begin + length;
+    const Fit byteFit = fitAt(byteEnd);
+    if (byteFit == Fit::Sure)
+        return byteEnd;
+    // A likely reading must not run over the next tag.
+    const qsizetype limit = nextTagStart(begin, false);
+    const qsizetype charEnd = utf8End(begin, length, limit);
+    const Fit charFit = charEnd >= 0 ? fitAt(charEnd) : Fit::None;
+    if (charFit == Fit::Sure)
+        return charEnd;
+    if (byteFit == Fit::Likely && byteEnd <= limit)
+        return byteEnd;
+    if (charFit == Fit::Likely)
+        return charEnd;
+    return -1;
 }
 
 Scanner::Token Scanner::next()
@@ -155,24 +206,15 @@ Scanner::Token Scanner::next()
             return Token::EndOfHeader;
 
         const qsizetype begin = m_pos;
-        qsizetype end = -1;
-        if (tag.hasLength) {
-            // No value runs over the next tag, whatever its count says.
-            const qsizetype limit = nextTagStart(begin, false);
-            const qsizetype byteEnd = begin + std::min(tag.length, size - begin);
-            if (byteEnd <= limit && boundaryAt(byteEnd)) {
-                end = byteEnd;
-            } else if (m_utf8) {
-                const qsizetype charEnd = utf8Advance(begin, tag.length, limit);
-                if (charEnd != byteEnd && charEnd <= limit && boundaryAt(charEnd))
-                    end = charEnd;
-            }
-            m_pos = end >= 0 ? end : limit;
+        qsizetype end = tag.hasLength ? countedEnd(begin, tag.length) : -1;
+        if (end >= 0) {
+            m_pos = end;
         } else {
-            m_pos = nextTagStart(begin, true);
-        }
-        if (end < 0)
+            // A tag without a length, or a count that cannot be right: the
+            // value runs up to the next tag, blanks before it left out.
+            m_pos = nextTagStart(begin, !tag.hasLength);
             end = trimEnd(begin, m_pos);
+        }
         m_name = tag.name;
         m_value = m_bytes.sliced(begin, end - begin);
         return Token::Field;

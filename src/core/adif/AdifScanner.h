@@ -9,17 +9,23 @@ namespace pendrel::adif {
 // It copes with what real files hold: text between fields (banners, "//"
 // comments), tags in any case, type indicators (<QSO_DATE:8:D>), tags
 // without a length (<PROGRAMID>MixW), and lengths that are wrong or counted
-// in characters instead of bytes. A value is taken by its length when that
-// lands on a field boundary (a blank, "<", "//" or the end); otherwise by its
-// length in UTF-8 characters; otherwise it runs up to the next tag. So a
-// value may hold "<" ("<public key>"), and no count can make it read beyond
-// the end or swallow the next field. Every step moves forward: it cannot hang.
+// in characters instead of bytes.
+//
+// A count is read two ways, in bytes and, for UTF-8 text, in characters. A
+// reading is sure when a tag (or the end of the file) follows it, after
+// blanks or not: the count then wins, even over tag-like text inside the
+// value ("relayed for <CALL:5>F9ZZZ"). A reading is likely when a blank or
+// "//" follows it (free text, a comment) and it does not run over the next
+// tag. The first sure reading wins, bytes before characters, then the first
+// likely one; when the count fits neither way, the value runs up to the next
+// tag. Every step moves forward and every look-ahead is bounded: it cannot
+// hang nor read beyond the end.
 class Scanner {
 public:
     enum class Token { Field, EndOfHeader, EndOfRecord, End };
 
-    // `bytes` must outlive the scanner. `utf8`: lengths may count characters.
-    Scanner(QByteArrayView bytes, bool utf8);
+    // `bytes` must outlive the scanner.
+    explicit Scanner(QByteArrayView bytes);
 
     Token next();
     // The last field read (views into the bytes, as they stand).
@@ -35,16 +41,19 @@ private:
         qsizetype length = 0;
         qsizetype end = 0; // just after ">"
     };
+    enum class Fit { None, Likely, Sure };
+
     bool parseTag(qsizetype at, Tag &tag) const;
     bool readTag(qsizetype at, Tag &tag) const;
     bool tagStartsAt(qsizetype at, bool withoutLength) const;
     qsizetype nextTagStart(qsizetype from, bool withoutLength) const;
-    bool boundaryAt(qsizetype end) const;
-    qsizetype utf8Advance(qsizetype from, qsizetype chars, qsizetype limit) const;
+    qsizetype countedEnd(qsizetype begin, qsizetype length) const;
+    Fit fitAt(qsizetype end) const;
+    qsizetype skipBlanks(qsizetype from) const;
+    qsizetype utf8End(qsizetype begin, qsizetype chars, qsizetype limit) const;
     qsizetype trimEnd(qsizetype begin, qsizetype end) const;
 
     QByteArrayView m_bytes;
-    bool m_utf8;
     qsizetype m_pos = 0;
     QByteArrayView m_name;
     QByteArrayView m_value;

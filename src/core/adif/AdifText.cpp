@@ -9,14 +9,9 @@ qsizetype byteOrderMarkLength(QByteArrayView bytes)
     return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
 }
 
-Encoding detectEncoding(QByteArrayView bytes)
+QString decodeValue(QByteArrayView bytes)
 {
-    return bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Windows1252;
-}
-
-QString decode(QByteArrayView bytes, Encoding encoding)
-{
-    return encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : cp1252::decode(bytes);
+    return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : cp1252::decode(bytes);
 }
 
 namespace {

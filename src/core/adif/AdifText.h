@@ -4,15 +4,13 @@
 
 namespace pendrel::adif {
 
-// How the bytes of one ADIF file are read as text: UTF-8 when the whole file
-// is valid UTF-8, windows-1252 otherwise (what older loggers write).
-enum class Encoding { Utf8, Windows1252 };
-
-Encoding detectEncoding(QByteArrayView bytes);
 // Length of a UTF-8 byte-order mark at the start of `bytes` (0 or 3).
 qsizetype byteOrderMarkLength(QByteArrayView bytes);
 
-QString decode(QByteArrayView bytes, Encoding encoding);
+// One value as text: UTF-8 when its bytes are valid UTF-8, windows-1252
+// otherwise (what older loggers write). Decided value by value, so that one
+// stray byte in one record does not garble the accents of every other.
+QString decodeValue(QByteArrayView bytes);
 
 // `text` made fit for a log file, one character for one character so that no
 // column moves: control characters become blanks; a character windows-1252
