@@ -1,6 +1,7 @@
 // Which boxes of the three kinds of maps a log colours.
 #include "core/maps/MapMarks.h"
 #include "core/storage/QsoRecord.h"
+#include "core/storage/TextFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -89,9 +90,10 @@ TEST(MarkDepartements, ReadsTheLogOfTheStationKind)
 {
     test::TempFolder folder;
     const LogStore store(folder.dir());
-    store.rewrite(store.logPath("F0ABC", StationKind::Fixed), recordLines({contact("13", "", "14 Mhz")}));
-    store.rewrite(store.logPath("F0ABC", StationKind::Portable),
-                  recordLines({contact("29", "", "14 Mhz"), contact("56", "", "14 Mhz")}));
+    folder.write(LogStore::logFileName("F0ABC", StationKind::Fixed),
+                 encodeLines(recordLines({contact("13", "", "14 Mhz")})));
+    folder.write(LogStore::logFileName("F0ABC", StationKind::Portable),
+                 encodeLines(recordLines({contact("29", "", "14 Mhz"), contact("56", "", "14 Mhz")})));
     const DepartementMap fixed = MarkDepartements(store, "F0ABC", StationKind::Fixed, "14 Mhz", "SSB");
     const DepartementMap portable = MarkDepartements(store, "F0ABC", StationKind::Portable, "14 Mhz", "SSB");
     EXPECT_EQ(workedBoxes(fixed.marks), QList<int>({13}));

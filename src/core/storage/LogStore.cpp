@@ -208,17 +208,14 @@ StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(path, file.exists() ? frenchFileError(file) : QStringLiteral("fichier introuvable"));
-    // Scanned where it lies when it can be mapped: a long log is not copied
-    // into memory just to count its lines.
-    const qint64 size = file.size();
-    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    const QByteArray read = size > 0 && !mapped ? file.readAll() : QByteArray();
-    const QByteArrayView bytes = mapped ? QByteArrayView(mapped, size) : QByteArrayView(read);
+    // Read, never mapped: a mapped file cut short by another program (an editor
+    // saving in place) would kill this one.
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return failure(path, frenchFileError(file));
     const bool open = !bytes.isEmpty() && !bytes.endsWith('\n');
     const bool full = countLineEnds(bytes) + (open ? 1 : 0) >= QsoRecord::MaxQsoNumber
                       && qsoCount(splitLines(cp1252::decode(bytes))) >= QsoRecord::MaxQsoNumber;
-    if (mapped)
-        file.unmap(mapped);
     file.close();
     if (full)
         return logFull(path);
