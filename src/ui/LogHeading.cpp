@@ -59,6 +59,14 @@ QList<ColumnHeading> logListHeadings()
     };
 }
 
+QList<ColumnHeading> plainLogListHeadings()
+{
+    QList<ColumnHeading> columns = logListHeadings();
+    for (ColumnHeading &heading : columns)
+        heading = {heading.name, heading.words};
+    return columns;
+}
+
 QSize HeadingButton::sizeHint() const
 {
     const QFontMetrics metrics(font());

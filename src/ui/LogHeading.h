@@ -23,6 +23,9 @@ struct ColumnHeading {
 // up to the bonus. The five sort buttons are Tri_Ind, Tri_Dpt, Tri_Date,
 // Tri_QRB and Tri_KmW.
 QList<ColumnHeading> logListHeadings();
+// The same headings as plain labels, for the windows that show log list lines
+// but do not sort them (search, label selection).
+QList<ColumnHeading> plainLogListHeadings();
 
 // A heading that sorts its list: a flat button whose caption is drawn where
 // its column begins, in the list's font, and marked while its sort is shown.

@@ -92,10 +92,7 @@ Recherche_Indicatif::Recherche_Indicatif(const QStringListModel &logLines, std::
     m_found->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     connect(m_found, &QListWidget::itemDoubleClicked, this, &Recherche_Indicatif::foundLineChosen);
     // The same headings as the main list, as plain labels: sorting belongs to the main list.
-    QList<ColumnHeading> columns = logListHeadings();
-    for (ColumnHeading &heading : columns)
-        heading = {heading.name, heading.words};
-    auto *headings = new LogHeading(m_found, columns, this);
+    auto *headings = new LogHeading(m_found, plainLogListHeadings(), this);
 
     auto *quit = new QPushButton(QStringLiteral("Quitter"), this);
     quit->setObjectName(QStringLiteral("Command1"));

@@ -1,6 +1,7 @@
 #include "ui/Select_QSO.h"
 
 #include "ui/Etiquettes.h"
+#include "ui/LogHeading.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAbstractListModel>
@@ -47,10 +48,6 @@ private:
 
 namespace {
 
-const QString kHeading = QStringLiteral(
-    "     N°   Indicatif           Dpt   Prénom                Loc       Date       QTR  Mode   QRG  Rst R Rst E"
-    "               QTH                            QRB   My Loc Pwr  K/W   Pts Bonus");
-
 QLabel *label(const char *name, const QString &text, QWidget *parent)
 {
     auto *l = new QLabel(text, parent);
@@ -80,13 +77,12 @@ QListView *listView(const char *name, QAbstractItemModel *model, QWidget *parent
     return view;
 }
 
-// The column heading of a list, in its font and over its first column.
-QLabel *heading(const char *name, const QListView *list, QWidget *parent)
+// The headings of a list, each over its column, drawn from the log list's column map.
+LogHeading *heading(const char *name, QListView *list, QWidget *parent)
 {
-    QLabel *l = label(name, kHeading, parent);
-    l->setFont(list->font());
-    l->setContentsMargins(list->frameWidth() + 3, 0, 0, 0);
-    return l;
+    auto *headings = new LogHeading(list, plainLogListHeadings(), parent);
+    headings->setObjectName(QLatin1String(name));
+    return headings;
 }
 
 } // namespace
