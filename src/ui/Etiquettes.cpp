@@ -3,6 +3,7 @@
 #include "core/labels/LabelLayout.h"
 #include "core/storage/QsoRecord.h"
 #include "ui/LabelPreview.h"
+#include "ui/NamedControls.h"
 #include "ui/Select_QSO.h"
 #include "ui/WindowPlacement.h"
 
@@ -19,13 +20,6 @@
 
 namespace pendrel::ui {
 namespace {
-
-template <typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 // The sample QSO of the previews in Frame3 and Frame4.
 QString sampleLine(const QString &callsign)

@@ -2,6 +2,7 @@
 
 #include "core/storage/SettingsKeys.h"
 #include "platform/SettingsStore.h"
+#include "ui/NamedControls.h"
 #include "ui/WindowPlacement.h"
 
 #include <QGridLayout>
@@ -14,17 +15,6 @@ namespace pendrel::ui {
 
 namespace keys = settings;
 
-namespace {
-
-QLabel *label(const char *name, const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-} // namespace
-
 Gestion_Erreur::Gestion_Erreur(SettingsStore &settings, const QString &missingSuffix, QWidget *parent)
     : QDialog(parent), m_settings(settings)
 {
@@ -33,20 +23,20 @@ Gestion_Erreur::Gestion_Erreur(SettingsStore &settings, const QString &missingSu
     setModal(true);
     const QString callsign = settings.read(keys::GlobalSection, keys::IndicatifStation, keys::PlaceholderCallsign);
 
-    auto *title = label("Label2", QStringLiteral("ERREUR 53"), this);
+    auto *title = namedLabel("Label2", QStringLiteral("ERREUR 53"), this);
     QFont bold = title->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
     title->setFont(bold);
 
     auto *found = new QHBoxLayout;
-    found->addWidget(label("Label3", QStringLiteral("Pendrel a trouvé dans la base de registre l'indicatif  : "), this));
-    found->addWidget(label("Ind_Station", callsign, this));
+    found->addWidget(namedLabel("Label3", QStringLiteral("Pendrel a trouvé dans la base de registre l'indicatif  : "), this));
+    found->addWidget(namedLabel("Ind_Station", callsign, this));
     found->addStretch(1);
     auto *missing = new QHBoxLayout;
     missing->setSpacing(0);
-    missing->addWidget(label("Ind_Station1", callsign, this));
-    missing->addWidget(label("Err_Departement", missingSuffix, this));
+    missing->addWidget(namedLabel("Ind_Station1", callsign, this));
+    missing->addWidget(namedLabel("Err_Departement", missingSuffix, this));
     missing->addStretch(1);
 
     auto *initialise = new QPushButton(QStringLiteral("Initialiser"), this);
@@ -62,13 +52,13 @@ Gestion_Erreur::Gestion_Erreur(SettingsStore &settings, const QString &missingSu
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addLayout(found);
-    layout->addWidget(label("Label6", QStringLiteral("Il n'a par contre pas trouvé dans son répértoire le fichier :"), this));
+    layout->addWidget(namedLabel("Label6", QStringLiteral("Il n'a par contre pas trouvé dans son répértoire le fichier :"), this));
     layout->addLayout(missing);
-    layout->addWidget(label("Label7",
+    layout->addWidget(namedLabel("Label7",
                             QStringLiteral("Pour remèdier à cet état, cliquez sur \"Initialiser\" puis sur \"Quitter\""),
                             this));
-    layout->addWidget(label("Label1", QStringLiteral("Relancez Pendrel l'indicatif affiché sera alors FXXXX "), this));
-    layout->addWidget(label("Label9",
+    layout->addWidget(namedLabel("Label1", QStringLiteral("Relancez Pendrel l'indicatif affiché sera alors FXXXX "), this));
+    layout->addWidget(namedLabel("Label9",
                             QStringLiteral("une boite de dialogue vous demandera alors de spécifier votre indicatif et "
                                            "locator"),
                             this));

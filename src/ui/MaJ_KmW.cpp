@@ -1,6 +1,7 @@
 #include "ui/MaJ_KmW.h"
 
 #include "core/info/WebAddresses.h"
+#include "ui/NamedControls.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -10,13 +11,6 @@
 
 namespace pendrel::ui {
 namespace {
-
-QLabel *label(const char *name, const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
 
 QLineEdit *box(const char *name, const QString &text, QWidget *parent)
 {
@@ -38,7 +32,7 @@ MaJ_KmW::MaJ_KmW(Browser &browser, const RankingFigures &figures, QWidget *paren
               web::rankingPageAddress(), parent)
 {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    auto *heading = label("Label1", ColumnHeadings, this);
+    auto *heading = namedLabel("Label1", ColumnHeadings, this);
     auto *bestKmW = box("Le_KmW_Max", figures.bestKmWLine, this);
     auto *bestQrb = box("Le_QRB_Max", figures.bestQrbLine, this);
     for (QWidget *line : {static_cast<QWidget *>(heading), static_cast<QWidget *>(bestKmW),
@@ -46,14 +40,14 @@ MaJ_KmW::MaJ_KmW(Browser &browser, const RankingFigures &figures, QWidget *paren
         line->setFont(fixed);
 
     auto *totals = new QHBoxLayout;
-    totals->addWidget(label("Label2", QStringLiteral("Meilleur Distance"), this));
+    totals->addWidget(namedLabel("Label2", QStringLiteral("Meilleur Distance"), this));
     totals->addStretch(1);
-    totals->addWidget(label("Label4", QStringLiteral("Total des points :"), this));
+    totals->addWidget(namedLabel("Label4", QStringLiteral("Total des points :"), this));
     totals->addWidget(box("Tot_P", figures.totalPoints, this));
-    totals->addWidget(label("Label5", QStringLiteral("Nombre de QSO :"), this));
+    totals->addWidget(namedLabel("Label5", QStringLiteral("Nombre de QSO :"), this));
     totals->addWidget(box("Tot_QSO", figures.qsoCount, this));
 
-    top()->addWidget(label("Label3", QStringLiteral("Meilleur Km/W"), this));
+    top()->addWidget(namedLabel("Label3", QStringLiteral("Meilleur Km/W"), this));
     top()->addWidget(heading);
     top()->addWidget(bestKmW);
     top()->addLayout(totals);

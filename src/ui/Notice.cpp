@@ -1,6 +1,7 @@
 #include "ui/Notice.h"
 
 #include "core/info/AboutText.h"
+#include "ui/NamedControls.h"
 #include "ui/WindowPlacement.h"
 
 #include <QFile>
@@ -37,13 +38,6 @@ QString licencesPage()
                                                                licence.text.toHtmlEscaped());
     html += QStringLiteral("<p><a href=\"index.html\">Retour au sommaire</a></p></body></html>");
     return html;
-}
-
-QPushButton *button(const char *name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
 }
 
 } // namespace
@@ -102,9 +96,9 @@ Notice::Notice(QWidget *parent) : QWidget(parent, Qt::Window)
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("Resultats"));
 
-    QPushButton *back = button("Precedent", QStringLiteral("Précédent"), this);
-    QPushButton *forward = button("Suivant", QStringLiteral("Suivant"), this);
-    QPushButton *home = button("Accueil", QStringLiteral("Sommaire"), this);
+    QPushButton *back = namedButton("Precedent", QStringLiteral("Précédent"), this);
+    QPushButton *forward = namedButton("Suivant", QStringLiteral("Suivant"), this);
+    QPushButton *home = namedButton("Accueil", QStringLiteral("Sommaire"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QPushButton::clicked, m_page, &QTextBrowser::backward);

@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/NamedControls.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -13,14 +15,6 @@ W *openWindowNamed(QWidget *owner, const QString &name)
         if (window->isVisible())
             return window;
     return nullptr;
-}
-
-// Gives a control its name, the object name tests and code find it by.
-template <class W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
 }
 
 // Shows an open window again in front of the others.

@@ -2,6 +2,7 @@
 
 #include "ui/Etiquettes.h"
 #include "ui/LogHeading.h"
+#include "ui/NamedControls.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAbstractListModel>
@@ -48,20 +49,6 @@ private:
 
 namespace {
 
-QLabel *label(const char *name, const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-QPushButton *button(const char *name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
 QListView *listView(const char *name, QAbstractItemModel *model, QWidget *parent)
 {
     auto *view = new QListView(parent);
@@ -99,20 +86,20 @@ Select_QSO::Select_QSO(QStringList logLines, LabelContext context, QWidget *pare
     m_Liste_Imprime = listView("Liste_Imprime", m_printModel, this);
 
     auto *column = new QVBoxLayout(this);
-    column->addWidget(label("Label2", QStringLiteral("Sélection des QSO pour impression d'étiquettes"), this));
-    column->addWidget(label("Label3", QStringLiteral("Cliquez sur un QSO pour le sélectionner "), this));
+    column->addWidget(namedLabel("Label2", QStringLiteral("Sélection des QSO pour impression d'étiquettes"), this));
+    column->addWidget(namedLabel("Label3", QStringLiteral("Cliquez sur un QSO pour le sélectionner "), this));
     column->addWidget(heading("Label1", m_Liste_QSO, this));
     column->addWidget(m_Liste_QSO, 1);
-    column->addWidget(label("Label4",
+    column->addWidget(namedLabel("Label4",
                           QStringLiteral("QSO sélectionné(s) pour impression d'étiquettes . Cliquez sur un QSO pour "
                                          "le désélctionner."),
                           this));
     column->addWidget(heading("Label5", m_Liste_Imprime, this));
     column->addWidget(m_Liste_Imprime, 1);
     auto *buttons = new QHBoxLayout;
-    QPushButton *selectAll = button("Select_All", QStringLiteral("Tout sélectionner"), this);
-    QPushButton *impression = button("Impression", QStringLiteral("Impression des étiquettes"), this);
-    QPushButton *quitter = button("Quitter", QStringLiteral("Quitter"), this);
+    QPushButton *selectAll = namedButton("Select_All", QStringLiteral("Tout sélectionner"), this);
+    QPushButton *impression = namedButton("Impression", QStringLiteral("Impression des étiquettes"), this);
+    QPushButton *quitter = namedButton("Quitter", QStringLiteral("Quitter"), this);
     for (QPushButton *b : {selectAll, impression, quitter})
         buttons->addWidget(b);
     column->addLayout(buttons);
