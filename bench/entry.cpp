@@ -12,7 +12,7 @@
 #include "support/BenchStation.h"
 #include "support/LogGenerator.h"
 #include "support/TableRow.h"
-#include "ui/Main.h"
+#include "ui/main/Main.h"
 
 #include <QApplication>
 #include <QComboBox>

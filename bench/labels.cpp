@@ -8,7 +8,7 @@
 #include "support/BenchStation.h"
 #include "support/BestTime.h"
 #include "support/LogGenerator.h"
-#include "ui/Select_QSO.h"
+#include "ui/labels/Select_QSO.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

@@ -9,11 +9,11 @@
 #include "platform/fake/FakePlatform.h"
 #include "support/BestTime.h"
 #include "support/LogGenerator.h"
-#include "ui/Carte_Acti_Orvil.h"
-#include "ui/MapWindow.h"
+#include "ui/maps/Carte_Acti_Orvil.h"
 #include "ui/maps/MapCanvas.h"
 #include "ui/maps/MapGeometry.h"
 #include "ui/maps/MapPictures.h"
+#include "ui/maps/MapWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

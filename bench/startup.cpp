@@ -8,8 +8,8 @@
 #include "platform/fake/FakePlatform.h"
 #include "support/BenchStation.h"
 #include "support/TableRow.h"
-#include "ui/Gestion_Erreur.h"
-#include "ui/Main.h"
+#include "ui/main/Gestion_Erreur.h"
+#include "ui/main/Main.h"
 
 #include <QAction>
 #include <QApplication>

@@ -9,8 +9,8 @@
 #include "platform/qt/QtPrinter.h"
 #include "support/BenchStation.h"
 #include "support/LogGenerator.h"
-#include "ui/FrenchTranslations.h"
-#include "ui/Main.h"
+#include "ui/common/FrenchTranslations.h"
+#include "ui/main/Main.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

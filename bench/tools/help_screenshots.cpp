@@ -5,7 +5,7 @@
 #include "core/storage/QsoRecord.h"
 #include "core/storage/SettingsKeys.h"
 #include "support/BenchStation.h"
-#include "ui/Main.h"
+#include "ui/main/Main.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,11 @@
 #include "platform/DataFolder.h"
 #include "platform/Platform.h"
-#include "platform/WebEngineSetup.h"
+#include "platform/qt/ModuleBrowser.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"
-#include "platform/qt/ModuleBrowser.h"
-#include "ui/FrenchTranslations.h"
-#include "ui/LinkBrowser.h"
-#include "ui/Main.h"
+#include "platform/WebEngineSetup.h"
+#include "ui/common/FrenchTranslations.h"
+#include "ui/main/Main.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -33,8 +32,7 @@ int main(int argc, char **argv)
     pendrel::QtDialogs dialogs;
     pendrel::QtSettingsStore settings;
     pendrel::QtPrinter printer;
-    pendrel::LinkBrowser links;
-    pendrel::ModuleBrowser browser(links);
+    pendrel::ModuleBrowser browser;
     pendrel::Platform platform{clock, dialogs, settings, printer, pendrel::DataFolder::resolve()};
     platform.browser = &browser;
 

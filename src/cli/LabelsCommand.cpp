@@ -101,7 +101,7 @@ int runLabels(const QStringList &args, Io &io)
 
     const labels::LabelChoices stored = labels::loadLabelChoices(QtSettingsStore(), log.callsign);
     labels::LabelJob job;
-    job.format = !options.format.isNull() ? options.format.toInt() : (stored.format ? stored.format : 1);
+    job.format = !options.format.isNull() ? options.format.toInt() : labels::printedFormat(stored);
     job.french = options.english ? false : stored.french;
     job.transceiver = options.txGiven ? options.tx : stored.transceiver;
     job.antenna = options.antennaGiven ? options.antenna : stored.antenna;

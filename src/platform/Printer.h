@@ -4,6 +4,11 @@
 
 namespace pendrel {
 
+// The printing font of reports and labels, named as the printer drivers know
+// it; where it is missing (Linux) the printer takes a metric-compatible
+// fixed-pitch face, so the columns line up all the same.
+inline const QString PrintFontFamily = QStringLiteral("Courier New");
+
 // One step of a print job laid out by the core: reports and labels are lists
 // of these, walked by the printer seam.
 struct PrintStep {

@@ -1,9 +1,9 @@
 #pragma once
 // The main window of a station already set up (F1AAA at JN18GU, 5 W), and the
 // operator's keystrokes on its entry line.
-#include "MainFixture.h"
 #include "core/storage/TextFile.h"
-#include "ui/FieldColours.h"
+#include "ui/main/FieldColours.h"
+#include "ui/MainFixture.h"
 
 #include <QAction>
 #include <QComboBox>

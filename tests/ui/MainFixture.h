@@ -4,11 +4,11 @@
 #include "core/storage/Cp1252.h"
 #include "core/storage/QsoRecord.h"
 #include "core/storage/SettingsKeys.h"
-#include "platform/Platform.h"
 #include "platform/fake/FakePlatform.h"
+#include "platform/Platform.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
-#include "ui/Main.h"
+#include "ui/main/Main.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -110,7 +110,7 @@ private:
     {
         if (size == m_size && bold == m_bold)
             return;
-        steps.append(PrintStep::font(PrintFont, size, bold));
+        steps.append(PrintStep::font(PrintFontFamily, size, bold));
         m_size = size;
         m_bold = bold;
     }

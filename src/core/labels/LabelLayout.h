@@ -9,10 +9,9 @@
 namespace pendrel::labels {
 
 // QSL labels: two labels a row, eight rows a sheet, made of fixed-pitch text
-// lines in "Courier New". The same steps feed the preview, the printer and
+// lines in the printing font. The same steps feed the preview, the printer and
 // the PDF file.
 
-inline const QString PrintFont = QStringLiteral("Courier New");
 inline constexpr int FirstFormat = 1, LastFormat = 4; // the four label stocks
 inline constexpr int RowsPerSheet = 8;
 inline constexpr int TransceiverMaxLength = 8;

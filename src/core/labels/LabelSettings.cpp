@@ -6,6 +6,11 @@
 
 namespace pendrel::labels {
 
+int printedFormat(const LabelChoices &choices)
+{
+    return choices.format >= FirstFormat && choices.format <= LastFormat ? choices.format : FirstFormat;
+}
+
 LabelChoices loadLabelChoices(const SettingsStore &store, const QString &callsign)
 {
     const QString section = settings::callsignSection(callsign);

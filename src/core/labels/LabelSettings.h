@@ -15,6 +15,10 @@ struct LabelChoices {
     int format = 1; // 0: a stored value outside 1-4, no stock chosen
 };
 
+// The stock the labels are laid out on: the chosen one, or the first when
+// none is (a stored value out of range).
+int printedFormat(const LabelChoices &choices);
+
 LabelChoices loadLabelChoices(const SettingsStore &store, const QString &callsign);
 // Writes the four settings; a format of 0 leaves "Format etiquette" as it is.
 void saveLabelChoices(SettingsStore &store, const QString &callsign, const LabelChoices &choices);

@@ -77,7 +77,7 @@ QList<PrintStep> printSteps(const QString &callsign, const QString &today, const
         lines.append(printedRow(++n, line));
     lines << QString() << QString() << kCredit;
 
-    QList<PrintStep> steps = {PrintStep::font(PrintFont, PrintPointSize, true)};
+    QList<PrintStep> steps = {PrintStep::font(PrintFontFamily, PrintPointSize, true)};
     for (const QString &line : lines)
         steps.append(line.isEmpty() ? PrintStep::blankLine() : PrintStep::line(line));
     steps.append(PrintStep::endJob());

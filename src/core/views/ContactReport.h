@@ -13,7 +13,6 @@ namespace pendrel {
 // (Mnu_Imp_Contacte), made from the log file of one station kind.
 namespace contact_report {
 
-inline const QString PrintFont = QStringLiteral("Courier New");
 inline constexpr int PrintPointSize = 8;
 
 // Today's local date as the report shows it: "JJ/MM/AAAA".

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Browser.h"
+#include "platform/qt/LinkBrowser.h"
 
 namespace pendrel {
 
@@ -9,14 +10,14 @@ namespace pendrel {
 // loads them. Without the module, `fallback` shows the pages.
 class ModuleBrowser : public Browser {
 public:
-    explicit ModuleBrowser(Browser &fallback) : m_fallback(fallback) {}
+    explicit ModuleBrowser(Browser &fallback = linkBrowser()) : m_fallback(fallback) {}
     QWidget *createView(QWidget *parent) override;
     void navigate(QWidget *view, const QString &address) override;
 
+private:
     // The browser of the module, loading it on the first call; null without it.
     Browser *loaded();
 
-private:
     Browser &m_fallback;
     Browser *m_module = nullptr;
     bool m_tried = false;

@@ -1,10 +1,8 @@
 #include "platform/qt/QtPrinter.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QGuiApplication>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QScreen>
@@ -17,15 +15,6 @@ namespace {
 void setUpPage(QPrinter &printer)
 {
     printer.setPageMargins(QMarginsF(7, 10, 7, 10), QPageLayout::Millimeter);
-}
-
-// True when a line or blank line follows `from`: the job goes on after an EndJob.
-bool linesFollow(const QList<PrintStep> &steps, qsizetype from)
-{
-    for (qsizetype i = from; i < steps.size(); ++i)
-        if (steps[i].kind == PrintStep::Kind::Line || steps[i].kind == PrintStep::Kind::BlankLine)
-            return true;
-    return false;
 }
 
 // Label sheets are laid out to the edge of what a printer reaches.
@@ -47,71 +36,28 @@ private:
     QPageLayout m_layout;
 };
 
-} // namespace
-
-QFont printFont(const QString &family, int pointSize, bool bold)
-{
-    QFont font(family);
-    // Without the family itself (as on Linux), take a metric-compatible fixed-pitch face.
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSize(pointSize > 0 ? pointSize : 10);
-    font.setBold(bold);
-    return font;
-}
-
-namespace {
-
 bool paintOnPages(QPrinter &printer, const QList<PrintStep> &steps, bool sheets)
 {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    painter.setFont(printFont(QStringLiteral("Courier New"), 10, false));
-    const int pageHeight = painter.viewport().height();
-    int y = 0; // top of the next line, from the top of the printable area
-    bool ok = true;
-    for (qsizetype i = 0; i < steps.size(); ++i) {
-        const PrintStep &step = steps[i];
-        switch (step.kind) {
-        case PrintStep::Kind::Font:
-            painter.setFont(printFont(step.text, step.pointSize, step.bold));
-            break;
-        case PrintStep::Kind::Line:
-        case PrintStep::Kind::BlankLine: {
-            const QFontMetrics metrics = painter.fontMetrics();
-            // A sheet of labels turns only at its end; a report turns when the page is full.
-            if (!sheets && y > 0 && y + metrics.height() > pageHeight) {
-                ok = printer.newPage();
-                y = 0;
-            }
-            if (step.kind == PrintStep::Kind::Line)
-                painter.drawText(0, y + metrics.ascent(), step.text);
-            y += metrics.lineSpacing();
-            break;
-        }
-        case PrintStep::Kind::NewPage:
-            ok = printer.newPage();
-            y = 0;
-            break;
-        case PrintStep::Kind::EndJob:
-            // The sheet is done; the next one, if any, starts on a new page.
-            if (!linesFollow(steps, i + 1))
-                return painter.end();
-            ok = printer.newPage();
-            y = 0;
-            break;
-        case PrintStep::Kind::Sheets:
-        case PrintStep::Kind::Question:
-            break;
-        case PrintStep::Kind::AbandonJob:
-            printer.abort();
-            painter.end();
-            return true;
-        }
-        if (!ok)
-            break;
+    StepSurface pages;
+    pages.painter = &painter;
+    // A sheet of labels turns only at its end; a report turns when the page is full.
+    pages.pageHeight = sheets ? 0 : painter.viewport().height();
+    pages.turnPage = [&printer] { return printer.newPage(); };
+    switch (walkPrintSteps(steps, pages).end) {
+    case StepWalk::End::Abandoned:
+        printer.abort();
+        painter.end();
+        return true;
+    case StepWalk::End::Failed:
+        painter.end();
+        return false;
+    case StepWalk::End::Finished:
+        break;
     }
-    return painter.end() && ok;
+    return painter.end();
 }
 
 } // namespace

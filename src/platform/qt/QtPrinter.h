@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/Printer.h"
+#include "platform/qt/StepRenderer.h"
 
-#include <QFont>
 #include <QPrinter>
 
 class QWidget;
@@ -24,15 +24,9 @@ private:
     QWidget *m_dialogParent;
 };
 
-// The font of a Font step: without the family itself (as on Linux), a
-// metric-compatible fixed-pitch face ("Courier New": Liberation Mono).
-QFont printFont(const QString &family, int pointSize, bool bold);
-
-// Walks the steps on `printer` with a QPainter: a line is drawn at the current
-// position and the position moves down one line of the current font; a full
-// page, a NewPage step, or an EndJob with more lines after it starts the next
-// page. Steps that begin with Sheets lay out whole sheets on narrow margins
-// and never turn a page by themselves. False when the printer fails.
+// Walks the steps on the pages of `printer` (walkPrintSteps). Steps that begin
+// with Sheets lay out whole sheets on narrow margins and never turn a page by
+// themselves. False when the printer fails.
 bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps);
 
 // Prints the steps on A4 pages into the PDF file `path`.
