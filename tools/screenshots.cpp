@@ -112,7 +112,7 @@ public:
         preview(steps);
         return true;
     }
-    Printer::Outcome previewAndPrint(const QList<PrintStep> &steps) override
+    Printer::Outcome previewAndPrint(const QList<PrintStep> &steps, const SheetQuestion &) override
     {
         preview(steps);
         return Printer::Outcome::Cancelled;

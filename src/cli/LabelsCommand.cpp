@@ -107,6 +107,8 @@ int runLabels(const QStringList &args, Io &io)
     job.antenna = options.antennaGiven ? options.antenna : stored.antenna;
     job.ownCallsign = labels::ownCallsignShown(log.callsign, log.kind == StationKind::Portable);
     job.stopEachSheet = options.stopEachSheet;
+    job.offsetDown = stored.offsetDown;
+    job.offsetRight = stored.offsetRight;
     if (const QString refused = labels::lengthMessage(job.transceiver, job.antenna); !refused.isEmpty()) {
         io.err << refused << '\n';
         return ExitFailure;
@@ -128,9 +130,10 @@ int runLabels(const QStringList &args, Io &io)
             io.out << line << '\n';
         return ExitOk;
     }
-    if (!printStepsToPdf(steps, options.pdf)) {
-        io.err << QStringLiteral("pendrel-cli : impossible d'écrire le fichier %1.\n")
-                      .arg(QDir::toNativeSeparators(options.pdf));
+    // A file needs no stop between sheets: all of them, no question.
+    if (!printStepsToPdf(steps, options.pdf, &error)) {
+        io.err << QStringLiteral("pendrel-cli : impossible d'écrire le fichier %1 : %2\n")
+                      .arg(QDir::toNativeSeparators(options.pdf), error);
         return ExitFailure;
     }
     return ExitOk;

@@ -1,6 +1,8 @@
 #pragma once
 #include <QList>
+#include <QRectF>
 #include <QString>
+#include <functional>
 
 namespace pendrel {
 
@@ -16,22 +18,71 @@ struct PrintStep {
     // no page turned but by EndJob. Question: the question asked of the
     // operator at that point (answered before printing; printers skip it).
     // An EndJob followed by more lines sends the sheet and starts the next.
-    enum class Kind { Font, Line, BlankLine, NewPage, EndJob, AbandonJob, Sheets, Question };
+    // Place: the lines that follow, up to the next Place or end of the sheet,
+    // are one row of labels that lies in `area` (the left label, in
+    // millimetres from the sheet's top-left corner; `secondColumn` is where
+    // the right label starts): the printer draws them there, squeezed evenly
+    // when they would not fit.
+    enum class Kind { Font, Line, BlankLine, NewPage, EndJob, AbandonJob, Sheets, Question, Place };
     Kind kind = Kind::Line;
     QString text;          // Line: the text; Font: the family
-    int pointSize = 0;     // Font
+    int pointSize = 0;     // Font; Place: the row on the sheet, from 1
     bool bold = false;     // Font
+    int split = 0;         // Line in a placed row: the column where the right label's text starts (0: none)
+    QRectF area;           // Place
+    double secondColumn = 0; // Place
 
-    static PrintStep font(const QString &family, int size, bool bold) { return {Kind::Font, family, size, bold}; }
-    static PrintStep line(const QString &text) { return {Kind::Line, text, 0, false}; }
-    static PrintStep blankLine() { return {Kind::BlankLine, {}, 0, false}; }
-    static PrintStep newPage() { return {Kind::NewPage, {}, 0, false}; }
-    static PrintStep endJob() { return {Kind::EndJob, {}, 0, false}; }
-    static PrintStep abandonJob() { return {Kind::AbandonJob, {}, 0, false}; }
-    static PrintStep sheets() { return {Kind::Sheets, {}, 0, false}; }
-    static PrintStep question(const QString &text) { return {Kind::Question, text, 0, false}; }
+    static PrintStep of(Kind kind, const QString &text = {})
+    {
+        PrintStep step;
+        step.kind = kind;
+        step.text = text;
+        return step;
+    }
+    static PrintStep font(const QString &family, int size, bool bold)
+    {
+        PrintStep step = of(Kind::Font, family);
+        step.pointSize = size;
+        step.bold = bold;
+        return step;
+    }
+    static PrintStep line(const QString &text, int split = 0)
+    {
+        PrintStep step = of(Kind::Line, text);
+        step.split = split;
+        return step;
+    }
+    static PrintStep place(int row, const QRectF &area, double secondColumn)
+    {
+        PrintStep step = of(Kind::Place);
+        step.pointSize = row;
+        step.area = area;
+        step.secondColumn = secondColumn;
+        return step;
+    }
+    static PrintStep blankLine() { return of(Kind::BlankLine); }
+    static PrintStep newPage() { return of(Kind::NewPage); }
+    static PrintStep endJob() { return of(Kind::EndJob); }
+    static PrintStep abandonJob() { return of(Kind::AbandonJob); }
+    static PrintStep sheets() { return of(Kind::Sheets); }
+    static PrintStep question(const QString &text) { return of(Kind::Question, text); }
     bool operator==(const PrintStep &) const = default;
 };
+
+// One job of a print that stops at each sheet: its steps (each begins with
+// Sheets and the font in use), and the question asked once it has gone
+// (empty: none, the last job).
+struct SheetJob {
+    QList<PrintStep> steps;
+    QString question;
+};
+// Cuts the steps at their Question steps into the jobs sent one by one; the
+// question of a job after which no line follows is dropped.
+QList<SheetJob> sheetJobs(const QList<PrintStep> &steps);
+
+// The question asked once a sheet has gone to the printer ("Page suivante ?"):
+// false ends the print.
+using SheetQuestion = std::function<bool(const QString &question)>;
 
 // The printer and its choice dialog.
 class Printer {
@@ -45,13 +96,20 @@ public:
     enum class Outcome { Printed, Cancelled, Failed };
     // The whole job as the operator sees it: the choice (the Qt printer shows
     // a preview of `steps` from which the operator prints or saves a PDF),
-    // then the printing.
-    virtual Outcome previewAndPrint(const QList<PrintStep> &steps)
+    // then the printing. With `ask`, a printer (not a file) gets each sheet as
+    // a job of its own and `ask` is put each sheet's question once the sheet
+    // has gone; without it, or into a file, the questions are skipped.
+    virtual Outcome previewAndPrint(const QList<PrintStep> &steps, const SheetQuestion &ask = {})
     {
         if (!choosePrinter())
             return Outcome::Cancelled;
-        return print(steps) ? Outcome::Printed : Outcome::Failed;
+        return printSheets(steps, ask) ? Outcome::Printed : Outcome::Failed;
     }
+
+protected:
+    // Prints the steps as one job, or with `ask` one job a sheet (sheetJobs),
+    // asking each question after its sheet. False on a printer failure.
+    bool printSheets(const QList<PrintStep> &steps, const SheetQuestion &ask);
 };
 
 } // namespace pendrel

@@ -16,6 +16,7 @@ expect_code 0 "labels --qso 3,1"
 expect_out "B 10
 B 10
 B 8
+R 1 12.9 4.65 33.9 106.25
 L 15 B       De F5KQR  pour F1AA            De F5KQR  pour F3AA
 B 9
 L 11 N       Date 14/07/26   Time 09:42 UTC             Date 14/07/26   Time 09:42 UTC      
@@ -27,14 +28,15 @@ B 10
 E" "labels --qso 3,1"
 
 # The stored choices for whatever is not given; the portable callsign; English;
-# stock 3, which has no blank lines at the top of a sheet.
+# stock 3, which has no blank lines at the top of a sheet; the label beside the
+# odd last QSO is left blank.
 printf '[Setup%%20]\nIndicatif%%20Station=F5KQR\n[Setup%%20F5KQR]\nTransceiver=IC-703\nAntenne=Long wire\nLanguage=False\nFormat%%20etiquette=3\n' \
   >"$XDG_CONFIG_HOME/QRP/QRP.conf"
 { rec EA3ZZ; printf '\r\n'; } >"$PENDREL_HOME/F5KQR_P_QRP.log"
 run labels --portable
 expect_code 0 "labels --portable"
-[[ "$out" == "L 15 B      From F5KQR/P to EA3ZZ            From F5KQR/P  to "$'\n'* ]] || fail "portable names line: $out"
-[[ "$out" == *"TX IC-703   Pwr 5 W  Ant Long wire    "* ]] || fail "stored transceiver and antenna: $out"
+[[ "$out" == "R 1 0.5 0 37 105"$'\n'"L 15 B      From F5KQR/P to EA3ZZ"$'\n'* ]] || fail "portable names line: $out"
+[[ "$out" == *$'\n'"L 11 N   TX IC-703   Pwr 5 W  Ant Long wire"$'\n'* ]] || fail "stored transceiver and antenna: $out"
 
 # Sixteen QSOs with the sheet stop: the question, the full sheet, nothing pending.
 { for i in $(seq 1 16); do rec "F${i}ZZ"; printf '\r\n'; done; } >"$PENDREL_HOME/F5KQR_QRP.log"

@@ -1,9 +1,11 @@
 #include "core/labels/LabelLayout.h"
 #include "core/labels/LabelSettings.h"
+#include "core/labels/LabelStock.h"
 #include "core/storage/QsoRecord.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/QtPrinters.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -43,7 +45,6 @@ LabelJob job(int format, bool french, const QStringList &lines = {}, bool stop =
     return j;
 }
 
-int countOf(const QStringList &lines, const QString &text) { return int(lines.count(text)); }
 int countStarting(const QStringList &lines, const QString &prefix)
 {
     return int(std::count_if(lines.begin(), lines.end(), [&](const QString &l) { return l.startsWith(prefix); }));
@@ -54,7 +55,7 @@ int countStarting(const QStringList &lines, const QString &prefix)
 TEST(LabelLayout, OneRowInFrenchOnTheFirstStock)
 {
     const QString right = qsoLine(2, "G4XYZ", "7.0 Mhz", "10");
-    const QStringList lines = rowLines(job(1, true), qsoLine(1, "F6ABC"), &right);
+    const QStringList lines = rowLines(job(1, true), qsoLine(1, "F6ABC"), &right).lines;
     const QStringList expected = {
         "      De F5KQR pour F6ABC      " "      De F5KQR pour G4XYZ",
         "      Date 14/07/26   Time 09:42 UTC       " "      Date 14/07/26   Time 09:42 UTC      ",
@@ -90,7 +91,7 @@ TEST(LabelLayout, NamesLineIsCentredOrKeepsItsColumnWhenTooLong)
         LabelJob j = job(t.format, t.french);
         j.ownCallsign = t.own;
         const QString line = qsoLine(1, t.call);
-        const QString names = rowLines(j, line, &line).first();
+        const QString names = rowLines(j, line, &line).lines.first();
         const int width = t.format == 4 ? 30 : 31;
         EXPECT_EQ(names.left(width), t.left) << t.own.toStdString() << " " << t.call.toStdString();
         EXPECT_TRUE(names.mid(width).startsWith(t.rightStart)) << names.toStdString();
@@ -114,7 +115,7 @@ TEST(LabelLayout, RightLabelsStartInOneColumnOnEveryStock)
     for (const auto &t : cases) {
         for (bool french : {true, false}) {
             const QString left = qsoLine(1, "F6ABC"), right = qsoLine(2, "EA3XYZ");
-            const QStringList lines = rowLines(job(t.format, french), left, &right);
+            const QStringList lines = rowLines(job(t.format, french), left, &right).lines;
             ASSERT_EQ(lines.size(), 5);
             for (int i = 0; i < 4; ++i) {
                 const QString rightPart = lines[i + 1].mid(t.widths[i]);
@@ -125,14 +126,63 @@ TEST(LabelLayout, RightLabelsStartInOneColumnOnEveryStock)
     }
 }
 
-TEST(LabelLayout, OddLastRowKeepsTheFixedWordsOfTheEmptyLabel)
+TEST(LabelLayout, OddLastRowLeavesTheRightLabelBlank)
 {
-    const QStringList lines = rowLines(job(1, false), qsoLine(3, "F6ABC"), nullptr);
-    EXPECT_EQ(lines[0].mid(31), "        From F5KQR  to ");
-    EXPECT_EQ(lines[1].mid(43), "      Date    Time  UTC      ");
-    EXPECT_EQ(lines[2].mid(43), "     Band    RST   Mode ");
-    EXPECT_EQ(lines[3].mid(43), "  TX FT817    Pwr W  Ant Delta        ");
-    EXPECT_EQ(lines[4].mid(43), "  QRP activity in  QSL: Pse_  Tnx_");
+    const QString right = qsoLine(4, "G4XYZ");
+    for (int format = FirstFormat; format <= LastFormat; ++format) {
+        const RowLines pair = rowLines(job(format, false), qsoLine(3, "F6ABC"), &right);
+        const RowLines alone = rowLines(job(format, false), qsoLine(3, "F6ABC"), nullptr);
+        ASSERT_EQ(alone.lines.size(), 5);
+        for (int i = 0; i < 5; ++i) {
+            // The left label as beside a QSO, without the padding that led to the right one.
+            QString left = pair.lines[i].left(pair.splits[i]);
+            left.remove(QRegularExpression(" +$"));
+            EXPECT_EQ(alone.lines[i], left) << format << " " << i;
+            EXPECT_EQ(alone.splits[i], 0);
+            EXPECT_GT(pair.splits[i], 0);
+            EXPECT_FALSE(pair.lines[i].mid(pair.splits[i]).isEmpty());
+        }
+    }
+}
+
+TEST(LabelStock, EveryRowLiesOnItsLabelsAndTheSheet)
+{
+    const struct {
+        int format;
+        double width, height, top, pitch;
+    } cases[] = {
+        {1, 99.1, 33.9, 12.9, 33.9},
+        {2, 99.1, 34, 12.5, 34},
+        {3, 105, 37, 0.5, 37},
+        {4, 105, 35, 8.5, 35},
+    };
+    for (const auto &t : cases) {
+        const LabelStock &stock = labelStock(t.format);
+        EXPECT_EQ(stock.columns, 2);
+        EXPECT_EQ(stock.rows, RowsPerSheet);
+        const QRectF sheet(0, 0, stock.sheetWidth, stock.sheetHeight);
+        for (int row = 1; row <= RowsPerSheet; ++row) {
+            const QRectF left = stock.leftLabel(row);
+            EXPECT_DOUBLE_EQ(left.top(), t.top + (row - 1) * t.pitch) << t.format;
+            EXPECT_DOUBLE_EQ(left.height(), t.height);
+            EXPECT_DOUBLE_EQ(left.width(), t.width);
+            const QRectF right(stock.secondColumn(), left.top(), left.width(), left.height());
+            EXPECT_TRUE(sheet.contains(left) && sheet.contains(right)) << t.format << " row " << row;
+            EXPECT_GE(right.left(), left.right()) << "labels do not overlap";
+        }
+        // The calibration moves every label, and the steps say where each row goes.
+        EXPECT_EQ(stock.leftLabel(2, 1.5, -0.5).topLeft(), stock.leftLabel(2).topLeft() + QPointF(-0.5, 1.5));
+        LabelJob moved = job(t.format, true, qsoLines(3));
+        moved.offsetDown = 1.5;
+        const QStringList places = stepLines(labelSteps(moved)).filter(QRegularExpression("^R "));
+        ASSERT_EQ(places.size(), 2) << t.format;
+        EXPECT_EQ(places[1], QStringLiteral("R 2 %1 %2 %3 %4")
+                                 .arg(t.top + t.pitch + 1.5)
+                                 .arg(stock.left)
+                                 .arg(t.height)
+                                 .arg(stock.secondColumn()));
+    }
+    EXPECT_EQ(&labelStock(0), &labelStock(1));
 }
 
 TEST(LabelLayout, RowSpacingOfEachStock)
@@ -153,14 +203,16 @@ TEST(LabelLayout, RowSpacingOfEachStock)
         // Two rows, then the end of the job.
         QStringList shape;
         for (const QString &s : steps)
-            shape << (s.startsWith("L ") ? s.left(6) : s);
-        const QStringList row = {"L 15 B", t.afterNames, "L 11 N", "L 11 N", t.beforeTx, "L 11 N", "L 11 B"};
+            shape << (s.startsWith("L ") ? s.left(6) : s.startsWith("R ") ? s.left(1) : s);
+        const QStringList row = {"R", "L 15 B", t.afterNames, "L 11 N", "L 11 N", t.beforeTx, "L 11 N", "L 11 B"};
         const QStringList expected = t.top + row + QStringList{t.betweenRows} + row + QStringList{t.betweenRows, "E"};
         EXPECT_EQ(shape, expected) << t.format;
         EXPECT_EQ(countStarting(steps, names), 2);
     }
 }
 
+// The sheet stop through the printer seam: each sheet goes as a job of its
+// own, its question is asked once it has gone, and No ends the print.
 TEST(LabelLayout, SheetsQuestionsAndTheEndOfTheJob)
 {
     const struct {
@@ -168,34 +220,42 @@ TEST(LabelLayout, SheetsQuestionsAndTheEndOfTheJob)
         int format;
         bool stop;
         QList<bool> answers;
-        int rows, ended, asked;
+        QStringList events; // "J<rows>": a job of that many rows went; "Q": the question
         QString last;
     } cases[] = {
-        {0, 1, false, {}, 0, 0, 0, "A"},
-        {3, 1, false, {}, 2, 1, 0, "E"},
-        {16, 1, false, {}, 8, 1, 0, "A"},   // the full sheet ended, nothing pending at the end
-        {17, 2, false, {}, 9, 2, 0, "E"},
-        {17, 1, true, {true}, 9, 2, 1, "E"},
-        {17, 3, true, {false}, 8, 1, 1, "E"}, // No: the first sheet only
-        {16, 4, true, {true}, 8, 1, 1, "A"},
-        {33, 1, true, {true, false}, 16, 2, 2, "E"},
+        {0, 1, false, {}, {"J0"}, "A"},
+        {3, 1, false, {}, {"J2"}, "E"},
+        {16, 1, false, {}, {"J8"}, "A"},   // the full sheet ended, nothing pending at the end
+        {17, 2, false, {}, {"J9"}, "E"},   // without the stop: one job
+        {17, 1, true, {true}, {"J8", "Q", "J1"}, "E"},
+        {17, 3, true, {false}, {"J8", "Q"}, "E"}, // No: the first sheet only
+        {16, 4, true, {true}, {"J8"}, "A"},       // no question when no sheet follows
+        {33, 1, true, {true, false}, {"J8", "Q", "J8", "Q"}, "E"},
     };
     for (const auto &t : cases) {
-        QStringList asked;
+        const QList<PrintStep> steps = labelSteps(job(t.format, true, qsoLines(t.qsos), t.stop));
+        FakePrinter printer;
+        QStringList events;
         QList<bool> answers = t.answers;
-        const QList<PrintStep> steps = answerSheetQuestions(labelSteps(job(t.format, true, qsoLines(t.qsos), t.stop)),
-                                                            [&](const QString &q) {
-                                                                asked << q;
-                                                                return answers.isEmpty() || answers.takeFirst();
-                                                            });
-        const QStringList lines = stepLines(steps);
-        const QString label = QStringLiteral("%1 QSO, stock %2, stop %3").arg(t.qsos).arg(t.format).arg(t.stop);
-        EXPECT_EQ(countStarting(lines, "L 15 B"), t.rows) << label.toStdString();
-        EXPECT_EQ(countOf(lines, "E"), t.ended) << label.toStdString();
-        EXPECT_EQ(asked.size(), t.asked) << label.toStdString();
-        for (const QString &q : asked)
+        const auto rows = [](const QList<PrintStep> &job) { return countStarting(stepLines(job), "L 15 B"); };
+        const SheetQuestion ask = [&](const QString &q) {
+            for (const QList<PrintStep> &sent : printer.jobs.mid(events.count() - events.count("Q")))
+                events << QStringLiteral("J%1").arg(rows(sent));
+            events << "Q";
             EXPECT_EQ(q, sheetQuestion(t.format));
-        EXPECT_EQ(lines.last(), t.last) << label.toStdString();
+            return answers.isEmpty() || answers.takeFirst();
+        };
+        const QString label = QStringLiteral("%1 QSO, stock %2, stop %3").arg(t.qsos).arg(t.format).arg(t.stop);
+        EXPECT_EQ(printer.previewAndPrint(steps, t.stop ? ask : SheetQuestion()), Printer::Outcome::Printed);
+        for (const QList<PrintStep> &sent : printer.jobs.mid(events.count() - events.count("Q")))
+            events << QStringLiteral("J%1").arg(rows(sent));
+        EXPECT_EQ(events, t.events) << label.toStdString();
+        EXPECT_EQ(stepLines(steps).last(), t.last) << label.toStdString();
+        // Every job is laid out as sheets in the printing font.
+        for (const QList<PrintStep> &sent : printer.jobs) {
+            EXPECT_EQ(sent.first().kind, PrintStep::Kind::Sheets);
+            EXPECT_EQ(sent[1].kind, PrintStep::Kind::Font);
+        }
     }
     EXPECT_EQ(sheetQuestion(1), "Page suivante ?");
     EXPECT_EQ(sheetQuestion(4), "               Page suivante ?");
@@ -206,10 +266,10 @@ TEST(LabelLayout, ASecondSheetStartsAsTheFirstWithoutTheGapBetweenRows)
     for (bool stop : {false, true}) {
         QStringList shape;
         for (const QString &s : stepLines(labelSteps(job(1, true, qsoLines(17), stop))))
-            shape << (s.startsWith("L ") ? s.left(6) : s);
+            shape << (s.startsWith("L ") ? s.left(6) : s.startsWith("R ") ? s.left(3) : s);
         const qsizetype end = shape.indexOf("E");
         ASSERT_GT(end, 0);
-        EXPECT_EQ(shape.mid(end + 1, 4), (QStringList{"B 10", "B 10", "B 8", "L 15 B"})) << stop;
+        EXPECT_EQ(shape.mid(end + 1, 5), (QStringList{"B 10", "B 10", "B 8", "R 1", "L 15 B"})) << stop;
         // The eighth row ends the sheet without a gap below it.
         EXPECT_EQ(shape[stop ? end - 2 : end - 1], "L 11 B") << stop;
         EXPECT_EQ(shape.contains("Q Page suivante ?"), stop);
@@ -238,6 +298,28 @@ TEST(LabelSettings, ChoicesRoundTripAndLengthChecks)
     EXPECT_EQ(store.read("Setup F5KQR", "Format etiquette", ""), "3");
     store.write("Setup F5KQR", "Format etiquette", "7");
     EXPECT_EQ(loadLabelChoices(store, "F5KQR").format, 0);
+    EXPECT_EQ(printedFormat(loadLabelChoices(store, "F5KQR")), 1);
+    EXPECT_EQ(printedFormat(back), 3);
+
+    // The printer's calibration, as stored or edited by hand.
+    const struct {
+        QString stored;
+        double read;
+    } offsets[] = {{"", 0}, {"1.5", 1.5}, {" -2 ", -2}, {"0.25", 0.3}, {"99", 10}, {"-1e9", -10},
+                   {"abc", 0}, {"nan", 0}, {"inf", 0}, {"1,5", 0}};
+    for (const auto &t : offsets) {
+        store.write("Setup F5KQR", "Decalage bas etiquette", t.stored);
+        store.write("Setup F5KQR", "Decalage droite etiquette", t.stored);
+        const LabelChoices read = loadLabelChoices(store, "F5KQR");
+        EXPECT_DOUBLE_EQ(read.offsetDown, t.read) << t.stored.toStdString();
+        EXPECT_DOUBLE_EQ(read.offsetRight, t.read) << t.stored.toStdString();
+    }
+    LabelChoices moved = back;
+    moved.offsetDown = -1.5;
+    moved.offsetRight = 42;
+    saveLabelChoices(store, "F5KQR", moved);
+    EXPECT_EQ(store.read("Setup F5KQR", "Decalage bas etiquette", ""), "-1.5");
+    EXPECT_EQ(store.read("Setup F5KQR", "Decalage droite etiquette", ""), "10");
 
     const struct {
         QString tx, antenna, message;

@@ -82,6 +82,44 @@ TEST(QtPrinter, FullPageContinuesOnTheNextAndAbandonStops)
     EXPECT_FALSE(printStepsToPdf({PrintStep::line("x")}, dir.filePath("absent/sub/x.pdf")));
 }
 
+namespace {
+
+// Every replace fails, as on a full disk.
+class FullDisk : public FileWriter {
+public:
+    bool replaceFile(const QString &, const QByteArray &, QString *error) override
+    {
+        ++attempts;
+        *error = QStringLiteral("disque plein");
+        return false;
+    }
+    int attempts = 0;
+};
+
+} // namespace
+
+// A PDF replaces its file only when complete: a write that fails (a full disk)
+// leaves the former file whole and says why.
+TEST(QtPrinter, APdfThatCannotBeWrittenLeavesTheFormerFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("etiquettes.pdf");
+    QFile former(path);
+    ASSERT_TRUE(former.open(QIODevice::WriteOnly));
+    former.write("ancien contenu");
+    former.close();
+    FullDisk full;
+    QString error;
+    EXPECT_FALSE(printStepsToPdf({PrintStep::line("x")}, path, &error, full));
+    EXPECT_EQ(full.attempts, 1);
+    EXPECT_EQ(error, "disque plein");
+    EXPECT_EQ(readFileBytes(path).bytes, "ancien contenu");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"etiquettes.pdf"}) << "no scratch file left";
+    // Written whole, it replaces the file.
+    EXPECT_TRUE(printStepsToPdf({PrintStep::line("x")}, path, &error));
+    EXPECT_TRUE(readFileBytes(path).bytes.startsWith("%PDF"));
+}
+
 TEST(QtPrinter, PreviewShowsEveryPageAndCancelPrintsNothing)
 {
     QtPrinter printer;

@@ -1,5 +1,6 @@
 #include "core/labels/LabelLayout.h"
 
+#include "core/labels/LabelStock.h"
 #include "core/storage/QsoRecord.h"
 
 #include <algorithm>
@@ -93,10 +94,10 @@ QStringList otherParts(const LabelJob &job, const LabelQso &q, bool left)
 class StepWriter {
 public:
     QList<PrintStep> steps;
-    void line(int size, bool bold, const QString &text)
+    void line(int size, bool bold, const QString &text, int split)
     {
         font(size, bold);
-        steps.append(PrintStep::line(text));
+        steps.append(PrintStep::line(text, split));
     }
     void blank(int size, int count = 1)
     {
@@ -134,18 +135,31 @@ Spacing spacing(int format)
     }
 }
 
-void printRow(StepWriter &out, const Spacing &space, bool topOfSheet, const QStringList &lines)
+// The row's lines and gaps as the labels have always been laid out; the
+// Place step before the names line puts the row on its labels.
+void printRow(StepWriter &out, const Spacing &space, const PrintStep &place, const RowLines &row)
 {
-    if (topOfSheet)
+    if (place.pointSize == 1)
         for (int size : space.top)
             out.blank(size);
-    out.line(15, true, lines[0]);
+    out.steps.append(place);
+    const auto line = [&](int i, int size, bool bold) { out.line(size, bold, row.lines[i], row.splits[i]); };
+    line(0, 15, true);
     out.blank(space.afterNames);
-    out.line(11, false, lines[1]);
-    out.line(11, false, lines[2]);
+    line(1, 11, false);
+    line(2, 11, false);
     out.blank(space.beforeTx);
-    out.line(11, false, lines[3]);
-    out.line(11, true, lines[4]);
+    line(3, 11, false);
+    line(4, 11, true);
+}
+
+// The left part alone, without the padding that led to the right one.
+QString leftOnly(const QString &part)
+{
+    qsizetype end = part.size();
+    while (end > 0 && part[end - 1] == u' ')
+        --end;
+    return part.left(end);
 }
 
 } // namespace
@@ -156,14 +170,25 @@ QString sheetQuestion(int format)
     return format == 3 || format == 4 ? sp(15) + question : question;
 }
 
-QStringList rowLines(const LabelJob &job, const QString &left, const QString *right)
+RowLines rowLines(const LabelJob &job, const QString &left, const QString *right)
 {
-    const LabelQso l = labelQso(&left), r = labelQso(right);
-    const QStringList leftParts = otherParts(job, l, true), rightParts = otherParts(job, r, false);
-    QStringList lines = {namesPart(job, l.call, true) + namesPart(job, r.call, false)};
-    for (int i = 0; i < leftParts.size(); ++i)
-        lines.append(leftParts[i] + rightParts[i]);
-    return lines;
+    const LabelQso l = labelQso(&left);
+    const QStringList leftParts = QStringList{namesPart(job, l.call, true)} + otherParts(job, l, true);
+    RowLines row;
+    if (!right) {
+        for (const QString &part : leftParts) {
+            row.lines.append(leftOnly(part));
+            row.splits.append(0);
+        }
+        return row;
+    }
+    const LabelQso r = labelQso(right);
+    const QStringList rightParts = QStringList{namesPart(job, r.call, false)} + otherParts(job, r, false);
+    for (int i = 0; i < leftParts.size(); ++i) {
+        row.lines.append(leftParts[i] + rightParts[i]);
+        row.splits.append(int(leftParts[i].size()));
+    }
+    return row;
 }
 
 QList<PrintStep> labelSteps(const LabelJob &job)
@@ -172,10 +197,13 @@ QList<PrintStep> labelSteps(const LabelJob &job)
     out.steps.append(PrintStep::sheets());
     out.blank(10, 0); // the printing font, before anything is printed
     const Spacing space = spacing(job.format);
+    const LabelStock &stock = labelStock(job.format);
     int rows = 0;
     for (qsizetype i = 0; i < job.qsoLines.size(); i += 2) {
         const QString *right = i + 1 < job.qsoLines.size() ? &job.qsoLines[i + 1] : nullptr;
-        printRow(out, space, rows == 0, rowLines(job, job.qsoLines[i], right));
+        const PrintStep place = PrintStep::place(rows + 1, stock.leftLabel(rows + 1, job.offsetDown, job.offsetRight),
+                                                 stock.secondColumn(job.offsetRight));
+        printRow(out, space, place, rowLines(job, job.qsoLines[i], right));
         ++rows;
         if (rows == RowsPerSheet) {
             // The sheet goes to the printer; after a Yes to the question the
@@ -190,20 +218,6 @@ QList<PrintStep> labelSteps(const LabelJob &job)
     }
     out.steps.append(rows == 0 ? PrintStep::abandonJob() : PrintStep::endJob());
     return out.steps;
-}
-
-QList<PrintStep> answerSheetQuestions(const QList<PrintStep> &steps, const std::function<bool(const QString &)> &ask)
-{
-    QList<PrintStep> out;
-    bool stopping = false;
-    for (const PrintStep &step : steps) {
-        out.append(step);
-        if (step.kind == PrintStep::Kind::Question && !ask(step.text))
-            stopping = true;
-        else if (stopping && step.kind == PrintStep::Kind::EndJob)
-            break;
-    }
-    return out;
 }
 
 QStringList stepLines(const QList<PrintStep> &steps)
@@ -225,6 +239,14 @@ QStringList stepLines(const QList<PrintStep> &steps)
         case PrintStep::Kind::Question: out.append(QStringLiteral("Q ") + step.text); break;
         case PrintStep::Kind::EndJob: out.append(QStringLiteral("E")); break;
         case PrintStep::Kind::AbandonJob: out.append(QStringLiteral("A")); break;
+        case PrintStep::Kind::Place:
+            out.append(QStringLiteral("R %1 %2 %3 %4 %5")
+                           .arg(step.pointSize)
+                           .arg(step.area.top())
+                           .arg(step.area.left())
+                           .arg(step.area.height())
+                           .arg(step.secondColumn));
+            break;
         case PrintStep::Kind::NewPage:
         case PrintStep::Kind::Sheets: break;
         }

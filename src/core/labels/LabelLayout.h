@@ -25,27 +25,30 @@ struct LabelJob {
     QString antenna;           // as typed (checked against AntennaMaxLength)
     QStringList qsoLines;      // log list lines, in print order
     bool stopEachSheet = false; // ask "Page suivante ?" after each full sheet
+    double offsetDown = 0, offsetRight = 0; // the printer's calibration, in millimetres
 };
 
 // The question asked after a full sheet when stopping at each sheet.
 QString sheetQuestion(int format);
 
 // The five text lines of one row (names, date, band, TX, title), each the
-// left label's part followed by the right one's; `right` null for the empty
-// label after an odd last QSO.
-QStringList rowLines(const LabelJob &job, const QString &left, const QString *right);
+// left label's part followed by the right one's; `right` null for the blank
+// label after an odd last QSO (the lines are then the left label's alone).
+struct RowLines {
+    QStringList lines;
+    QList<int> splits; // where each line's right part starts (0: no right part)
+};
+RowLines rowLines(const LabelJob &job, const QString &left, const QString *right);
 
-// The whole print job. With stopEachSheet, each full sheet is followed by a
-// Question step and the end of its job; the steps after it are the answer Yes.
+// The whole print job. Each row is placed on its labels of the stock (a Place
+// step before its names line). With stopEachSheet, each full sheet is
+// followed by a Question step and the end of its job; the steps after it are
+// the answer Yes.
 QList<PrintStep> labelSteps(const LabelJob &job);
 
-// Asks each sheet question in turn; a No ends the job with the sheet just
-// finished (the steps after that sheet's end are dropped).
-QList<PrintStep> answerSheetQuestions(const QList<PrintStep> &steps,
-                                      const std::function<bool(const QString &)> &ask);
-
 // The steps as text, one per line, for scripts and tests:
-// "L <points> <N|B> <text>", "B <points>", "Q <text>", "E" (job ended), "A" (job abandoned).
+// "L <points> <N|B> <text>", "B <points>", "Q <text>", "E" (job ended), "A" (job abandoned),
+// "R <row> <top> <left> <height> <second column>" (a row's place on the sheet, in millimetres).
 QStringList stepLines(const QList<PrintStep> &steps);
 
 } // namespace pendrel::labels

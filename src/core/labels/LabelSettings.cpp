@@ -4,7 +4,28 @@
 #include "core/storage/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace pendrel::labels {
+namespace {
+
+// A calibration to a tenth of a millimetre, within what a printer may need.
+double keptOffset(double value)
+{
+    return std::isfinite(value) ? std::clamp(std::round(value * 10) / 10, -MaxLabelOffset, MaxLabelOffset) : 0;
+}
+
+// A calibration as stored: a decimal number with a point; anything else
+// (hand-edited) counts 0.
+double storedOffset(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok ? keptOffset(value) : 0;
+}
+
+} // namespace
 
 int printedFormat(const LabelChoices &choices)
 {
@@ -23,6 +44,8 @@ LabelChoices loadLabelChoices(const SettingsStore &store, const QString &callsig
     bool ok = false;
     const int format = store.read(section, settings::FormatEtiquette, QStringLiteral("1")).trimmed().toInt(&ok);
     choices.format = ok && format >= FirstFormat && format <= LastFormat ? format : 0;
+    choices.offsetDown = storedOffset(store.read(section, settings::DecalageBasEtiquette, QString()));
+    choices.offsetRight = storedOffset(store.read(section, settings::DecalageDroiteEtiquette, QString()));
     return choices;
 }
 
@@ -34,6 +57,8 @@ void saveLabelChoices(SettingsStore &store, const QString &callsign, const Label
     store.write(section, settings::Language, choices.french ? QStringLiteral("True") : QStringLiteral("False"));
     if (choices.format >= FirstFormat && choices.format <= LastFormat)
         store.write(section, settings::FormatEtiquette, QString::number(choices.format));
+    store.write(section, settings::DecalageBasEtiquette, QString::number(keptOffset(choices.offsetDown)));
+    store.write(section, settings::DecalageDroiteEtiquette, QString::number(keptOffset(choices.offsetRight)));
 }
 
 QString lengthMessage(const QString &transceiver, const QString &antenna)

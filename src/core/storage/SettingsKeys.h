@@ -30,6 +30,9 @@ inline const QString Transceiver = QStringLiteral("Transceiver");
 inline const QString Antenne = QStringLiteral("Antenne");
 inline const QString Language = QStringLiteral("Language");
 inline const QString FormatEtiquette = QStringLiteral("Format etiquette");
+// The printer's calibration of the labels, in millimetres ("1.5", "-0.5").
+inline const QString DecalageBasEtiquette = QStringLiteral("Decalage bas etiquette");
+inline const QString DecalageDroiteEtiquette = QStringLiteral("Decalage droite etiquette");
 
 inline const QString PlaceholderCallsign = QStringLiteral("FXXXX");
 

@@ -51,11 +51,17 @@ public:
 class FakePrinter : public Printer {
 public:
     bool choosePrinter() override { ++dialogs; return accept; }
-    bool print(const QList<PrintStep> &s) override { steps += s; return !failPrint; }
+    bool print(const QList<PrintStep> &s) override
+    {
+        steps += s;
+        jobs.append(s);
+        return !failPrint;
+    }
     bool accept = true;
     bool failPrint = false;
     int dialogs = 0;
-    QList<PrintStep> steps;
+    QList<PrintStep> steps;        // every job's, in order
+    QList<QList<PrintStep>> jobs;  // one a print() call
 };
 
 // Plain widgets for views; records every address, by view and in order.

@@ -1,11 +1,13 @@
 #include "platform/qt/QtPrinter.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QScreen>
+#include <QTemporaryDir>
 
 namespace pendrel {
 namespace {
@@ -46,6 +48,8 @@ bool paintOnPages(QPrinter &printer, const QList<PrintStep> &steps, bool sheets)
     // A sheet of labels turns only at its end; a report turns when the page is full.
     pages.pageHeight = sheets ? 0 : painter.viewport().height();
     pages.turnPage = [&printer] { return printer.newPage(); };
+    pages.dotsPerMm = printer.resolution() / 25.4;
+    pages.printableMm = printer.pageLayout().paintRect(QPageLayout::Millimeter);
     switch (walkPrintSteps(steps, pages).end) {
     case StepWalk::End::Abandoned:
         printer.abort();
@@ -70,14 +74,35 @@ bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps)
     return paintOnPages(printer, steps, sheets);
 }
 
-bool printStepsToPdf(const QList<PrintStep> &steps, const QString &path)
+bool paintPdf(QPrinter &printer, const QList<PrintStep> &steps, FileWriter &writer, QString *error)
+{
+    if (!linesFollow(steps, 0))
+        return true; // nothing to print, no file
+    // Drawn whole into a scratch file first: the target is replaced only by a
+    // complete PDF (a full disk leaves it as it was, never half a document).
+    const QString target = printer.outputFileName();
+    QTemporaryDir scratch;
+    const QString drawn = scratch.filePath(QStringLiteral("impression.pdf"));
+    printer.setOutputFileName(drawn);
+    const bool painted = scratch.isValid() && paintSteps(printer, steps);
+    printer.setOutputFileName(target);
+    const FileBytes pdf = painted ? readFileBytes(drawn) : FileBytes{ReadStatus::Error, {}, {}};
+    if (pdf.status != ReadStatus::Ok || !pdf.bytes.trimmed().endsWith("%%EOF")) {
+        if (error)
+            *error = QStringLiteral("le document n'a pas pu être écrit en entier (disque plein ?)");
+        return false;
+    }
+    return writer.replaceFile(target, pdf.bytes, error);
+}
+
+bool printStepsToPdf(const QList<PrintStep> &steps, const QString &path, QString *error, FileWriter &writer)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
     setUpPage(printer);
-    return paintSteps(printer, steps);
+    return paintPdf(printer, steps, writer, error);
 }
 
 QtPrinter::QtPrinter(QWidget *dialogParent) : m_printer(QPrinter::HighResolution), m_dialogParent(dialogParent)
@@ -97,7 +122,7 @@ bool QtPrinter::print(const QList<PrintStep> &steps)
     return paintSteps(m_printer, steps);
 }
 
-Printer::Outcome QtPrinter::previewAndPrint(const QList<PrintStep> &steps)
+Printer::Outcome QtPrinter::previewAndPrint(const QList<PrintStep> &steps, const SheetQuestion &ask)
 {
     // A job with nothing to print (labels of an empty list) is abandoned once
     // the printer is chosen: no blank sheet, no empty preview.
@@ -117,11 +142,24 @@ Printer::Outcome QtPrinter::previewAndPrint(const QList<PrintStep> &steps)
     if (auto *preview = dialog.findChild<QPrintPreviewWidget *>())
         preview->fitToWidth();
     bool failed = false;
-    // The preview paints on its own surface; the last request is the real print.
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter *printer) { failed = !paintSteps(*printer, steps); });
+    // A printer that stops at each sheet gets the first sheet from the dialog,
+    // the others each once its question is answered.
+    const QList<SheetJob> jobs = ask ? sheetJobs(steps) : QList<SheetJob>{{steps, {}}};
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *printer) {
+        // The preview draws every sheet on a picture; anything else is the real print.
+        const QPaintEngine *engine = printer->paintEngine();
+        if (engine && engine->type() == QPaintEngine::Picture)
+            failed = !paintSteps(*printer, steps);
+        else if (printer->outputFormat() == QPrinter::PdfFormat) // a file: all sheets, no stop
+            failed = !paintPdf(*printer, steps, FileWriter::standard(), nullptr);
+        else
+            failed = !paintSteps(*printer, jobs.first().steps);
+    });
     if (dialog.exec() != QDialog::Accepted)
         return Outcome::Cancelled;
+    if (m_printer.outputFormat() != QPrinter::PdfFormat)
+        for (qsizetype i = 0; !failed && i + 1 < jobs.size() && ask(jobs[i].question); ++i)
+            failed = !paintSteps(m_printer, jobs[i + 1].steps);
     return failed ? Outcome::Failed : Outcome::Printed;
 }
 

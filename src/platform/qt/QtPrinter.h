@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Printer.h"
+#include "core/storage/TextFile.h"
 #include "platform/qt/StepRenderer.h"
 
 #include <QPrinter>
@@ -17,7 +18,7 @@ public:
     bool choosePrinter() override;
     bool print(const QList<PrintStep> &steps) override;
     // A print preview of the steps, from which the operator prints them.
-    Outcome previewAndPrint(const QList<PrintStep> &steps) override;
+    Outcome previewAndPrint(const QList<PrintStep> &steps, const SheetQuestion &ask = {}) override;
 
 private:
     QPrinter m_printer;
@@ -29,7 +30,14 @@ private:
 // themselves. False when the printer fails.
 bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps);
 
-// Prints the steps on A4 pages into the PDF file `path`.
-bool printStepsToPdf(const QList<PrintStep> &steps, const QString &path);
+// Walks the steps into the PDF file that `printer` is set to, through `writer`
+// (see printStepsToPdf).
+bool paintPdf(QPrinter &printer, const QList<PrintStep> &steps, FileWriter &writer, QString *error);
+
+// Prints the steps on A4 pages into the PDF file `path`, through `writer`:
+// the file is replaced only by a complete PDF; on failure it is as before and
+// `error` says why in French.
+bool printStepsToPdf(const QList<PrintStep> &steps, const QString &path, QString *error = nullptr,
+                     FileWriter &writer = FileWriter::standard());
 
 } // namespace pendrel

@@ -14,6 +14,41 @@ QFont printFont(const QString &family, int pointSize, bool bold)
     return font;
 }
 
+namespace {
+
+// A row of labels as drawn: its top, the x of its two labels and how much
+// each line's height is squeezed so that the row fits its labels and the page.
+struct PlacedRow {
+    bool active = false;
+    double squeeze = 1.0;
+    int left = 0, right = 0;
+};
+
+// The height of the row that starts after `from`: its lines up to the last
+// one before the next Place or the end of the sheet, in the fonts they use.
+double rowHeight(const QList<PrintStep> &steps, qsizetype from, QFont font, double scale, QPaintDevice *device)
+{
+    double height = 0, lastLine = 0;
+    for (qsizetype i = from + 1; i < steps.size(); ++i) {
+        const PrintStep &step = steps[i];
+        if (step.kind == PrintStep::Kind::Place || step.kind == PrintStep::Kind::EndJob ||
+            step.kind == PrintStep::Kind::AbandonJob || step.kind == PrintStep::Kind::Question)
+            break;
+        if (step.kind == PrintStep::Kind::Font) {
+            font = printFont(step.text, step.pointSize, step.bold);
+            font.setPointSizeF(font.pointSizeF() * scale);
+        } else if (step.kind == PrintStep::Kind::Line || step.kind == PrintStep::Kind::BlankLine) {
+            const QFontMetrics m = device ? QFontMetrics(font, device) : QFontMetrics(font);
+            height += m.lineSpacing();
+            if (step.kind == PrintStep::Kind::Line)
+                lastLine = height;
+        }
+    }
+    return lastLine;
+}
+
+} // namespace
+
 bool linesFollow(const QList<PrintStep> &steps, qsizetype from)
 {
     for (qsizetype i = from; i < steps.size(); ++i)
@@ -40,6 +75,8 @@ StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surfac
     };
     StepWalk walk;
     int y = 0; // top of the next line, from the top of the page
+    PlacedRow row;
+    double rowY = 0; // the exact position in a placed row, squeezed
     const auto finish = [&] {
         walk.bottom = y;
         return walk;
@@ -50,6 +87,7 @@ StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surfac
             return false;
         walk.end = surface.turnPage() ? StepWalk::End::Finished : StepWalk::End::Failed;
         y = 0;
+        row = {};
         return walk.end == StepWalk::End::Finished;
     };
 
@@ -65,9 +103,38 @@ StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surfac
             const QFontMetrics m = metrics();
             if (surface.pageHeight > 0 && y > 0 && y + m.height() > surface.pageHeight && !nextPage())
                 return finish();
-            if (surface.painter && step.kind == PrintStep::Kind::Line)
-                surface.painter->drawText(0, y + m.ascent(), step.text);
-            y += m.lineSpacing();
+            if (surface.painter && step.kind == PrintStep::Kind::Line) {
+                if (row.active && step.split > 0) {
+                    surface.painter->drawText(row.left, y + m.ascent(), step.text.left(step.split));
+                    surface.painter->drawText(row.right, y + m.ascent(), step.text.mid(step.split));
+                } else {
+                    surface.painter->drawText(row.left, y + m.ascent(), step.text);
+                }
+            }
+            if (row.active) {
+                rowY += m.lineSpacing() * row.squeeze;
+                y = int(rowY);
+            } else {
+                y += m.lineSpacing();
+            }
+            break;
+        }
+        case PrintStep::Kind::Place: {
+            if (surface.dotsPerMm <= 0)
+                break;
+            // The row lies on its labels and inside what the printer reaches.
+            const QRectF page = surface.printableMm;
+            const double top = std::max(step.area.top(), page.top());
+            const double bottom = std::min(step.area.bottom(), page.bottom());
+            const double room = std::max(0.0, bottom - top) * surface.dotsPerMm;
+            const double needed = rowHeight(steps, i, font, surface.fontScale,
+                                            surface.painter ? surface.painter->device() : nullptr);
+            row.active = true;
+            row.squeeze = needed > room && needed > 0 ? room / needed : 1.0;
+            row.left = int((std::max(step.area.left(), page.left()) - page.left()) * surface.dotsPerMm);
+            row.right = int((step.secondColumn - page.left()) * surface.dotsPerMm);
+            rowY = (top - page.top()) * surface.dotsPerMm;
+            y = int(rowY);
             break;
         }
         case PrintStep::Kind::NewPage:

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,6 +44,17 @@ QGroupBox *preview(const char *name, const QString &title, bool french, const QS
     auto *layout = new QVBoxLayout(frame);
     layout->addWidget(new LabelPreview(labels::labelSteps(job), frame));
     return frame;
+}
+
+// A calibration in millimetres, to a tenth, negative to go up or left.
+QDoubleSpinBox *offsetBox(const char *name, QWidget *parent)
+{
+    auto *box = named(new QDoubleSpinBox(parent), name);
+    box->setRange(-labels::MaxLabelOffset, labels::MaxLabelOffset);
+    box->setDecimals(1);
+    box->setSingleStep(0.5);
+    box->setSuffix(QStringLiteral(" mm"));
+    return box;
 }
 
 } // namespace
@@ -81,6 +93,15 @@ Etiquettes::Etiquettes(LabelContext context, Select_QSO *selection, QWidget *par
     m_RxTx = named(new QLineEdit(this), "RxTx");
     m_Antenne = named(new QLineEdit(this), "Antenne");
     m_Arret_Imp = named(new QCheckBox(QStringLiteral("Arret impression a chaque feuille"), this), "Arret_Imp");
+    // Every printer feeds a little differently: the text of every label moves by this much.
+    auto *calibration = new QGroupBox(QStringLiteral("Réglage de l'imprimante (mm)"), this);
+    auto *calibrationLayout = new QGridLayout(calibration);
+    m_Decalage_Bas = offsetBox("Decalage_Bas", calibration);
+    m_Decalage_Droite = offsetBox("Decalage_Droite", calibration);
+    calibrationLayout->addWidget(new QLabel(QStringLiteral("Décaler vers le bas"), calibration), 0, 0);
+    calibrationLayout->addWidget(m_Decalage_Bas, 0, 1);
+    calibrationLayout->addWidget(new QLabel(QStringLiteral("Décaler vers la droite"), calibration), 1, 0);
+    calibrationLayout->addWidget(m_Decalage_Droite, 1, 1);
 
     auto *printing = new QGroupBox(QStringLiteral("Impression"), this);
     auto *printLayout = new QVBoxLayout(printing);
@@ -100,11 +121,12 @@ Etiquettes::Etiquettes(LabelContext context, Select_QSO *selection, QWidget *par
     grid->addWidget(m_Antenne, 5, 1);
     grid->addWidget(named(new QLabel(QStringLiteral("13 catactères maxi"), this), "Label21"), 5, 2);
     grid->addWidget(m_Arret_Imp, 6, 0, 1, 3);
-    grid->addWidget(printing, 7, 0, 1, 3);
+    grid->addWidget(calibration, 7, 0, 1, 3);
+    grid->addWidget(printing, 8, 0, 1, 3);
     grid->addWidget(preview("Frame3", QStringLiteral("Etiquette en français"), true, QStringLiteral("F6ABC"), this),
-                    0, 3, 4, 1);
+                    0, 3, 5, 1);
     grid->addWidget(preview("Frame4", QStringLiteral("Etiquette en anglais"), false, QStringLiteral("G4XYZ"), this),
-                    4, 3, 4, 1);
+                    5, 3, 4, 1);
 
     showChoices(labels::loadLabelChoices(m_context.platform.settings, m_context.callsign));
     connect(imprime, &QPushButton::clicked, this, &Etiquettes::print);
@@ -114,6 +136,8 @@ void Etiquettes::attach(Select_QSO *selection) { m_selection = selection; }
 
 void Etiquettes::showChoices(const labels::LabelChoices &choices)
 {
+    m_Decalage_Bas->setValue(choices.offsetDown);
+    m_Decalage_Droite->setValue(choices.offsetRight);
     m_RxTx->setText(choices.transceiver);
     m_Antenne->setText(choices.antenna);
     (choices.french ? m_french : m_english)->setChecked(true);
@@ -131,6 +155,8 @@ labels::LabelChoices Etiquettes::choices() const
     for (int i = 0; i < 4; ++i)
         if (m_formats[i]->isChecked())
             out.format = i + 1;
+    out.offsetDown = m_Decalage_Bas->value();
+    out.offsetRight = m_Decalage_Droite->value();
     return out;
 }
 
@@ -151,10 +177,13 @@ void Etiquettes::print()
     job.antenna = chosen.antenna;
     job.qsoLines = m_selection ? m_selection->printLines() : QStringList();
     job.stopEachSheet = m_Arret_Imp->isChecked();
+    job.offsetDown = chosen.offsetDown;
+    job.offsetRight = chosen.offsetRight;
     Dialogs &dialogs = m_context.platform.dialogs;
-    const QList<PrintStep> steps =
-        labels::answerSheetQuestions(labels::labelSteps(job), [&dialogs](const QString &q) { return dialogs.ask(q); });
-    if (m_context.platform.printer.previewAndPrint(steps) == Printer::Outcome::Failed)
+    // The preview shows every sheet; a printer then stops after each one.
+    const SheetQuestion ask = [&dialogs](const QString &q) { return dialogs.ask(q); };
+    if (m_context.platform.printer.previewAndPrint(labels::labelSteps(job), job.stopEachSheet ? ask : SheetQuestion()) ==
+        Printer::Outcome::Failed)
         dialogs.message(QStringLiteral("L'impression des étiquettes a échoué."));
 }
 

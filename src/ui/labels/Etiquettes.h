@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QDoubleSpinBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -40,6 +41,7 @@ private:
     QRadioButton *m_french, *m_english;
     QLineEdit *m_RxTx, *m_Antenne;
     QCheckBox *m_Arret_Imp;
+    QDoubleSpinBox *m_Decalage_Bas, *m_Decalage_Droite;
 };
 
 } // namespace pendrel::ui

@@ -1,8 +1,10 @@
 #include "ui/MainFixture.h"
 
 #include "core/labels/LabelLayout.h"
+#include "core/labels/LabelStock.h"
 #include "platform/qt/QtPrinter.h"
 #include "support/PdfText.h"
+#include "support/PdfWords.h"
 #include "ui/labels/Etiquettes.h"
 #include "ui/labels/Select_QSO.h"
 
@@ -264,29 +266,53 @@ TEST(LabelPrinting, CourierNewResolvesToAMetricCompatibleFixedPitchFace)
     EXPECT_TRUE(info.fixedPitch());
 }
 
-TEST(LabelPrinting, SeventeenLabelsPrintOnTwoSheets)
+// Seventeen QSOs on each stock: two sheets, every word inside its own label
+// (one names line and one title a label), the eighteenth label blank.
+TEST(LabelPrinting, SeventeenLabelsLandOnTheirLabelsOfEveryStock)
 {
-    labels::LabelJob job;
-    job.ownCallsign = "F5KQR";
-    job.transceiver = "FT817";
-    job.antenna = "Delta";
-    for (int i = 1; i <= 17; ++i)
-        job.qsoLines << labelLine(i);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("etiquettes.pdf");
-    ASSERT_TRUE(printStepsToPdf(labels::labelSteps(job), pdf));
-    const QStringList pages = pdfPages(pdf);
-    ASSERT_EQ(pages.size(), 2);
-    const QString first = pages[0].simplified(), second = pages[1].simplified();
-    EXPECT_EQ(first.count("Activité QRP en JN18DQ QSL: Pse_ Tnx_"), 16);
-    EXPECT_TRUE(first.contains("De F5KQR pour F1ZZ De F5KQR pour F2ZZ")) << first.left(200).toStdString();
-    EXPECT_TRUE(first.contains("Date 14/07/26 Time 09:42 UTC Date 14/07/26 Time 09:42 UTC"));
-    EXPECT_TRUE(first.contains("Bande 7.0 Mhz RST 559 Mode CW"));
-    EXPECT_TRUE(first.contains("TX FT817 Pwr 5 W Ant Delta"));
-    EXPECT_TRUE(first.contains("F16ZZ"));
-    EXPECT_FALSE(first.contains("F17ZZ"));
-    EXPECT_TRUE(second.contains("De F5KQR pour F17ZZ De F5KQR pour")) << second.toStdString();
-    EXPECT_EQ(second.count("QSL: Pse_ Tnx_"), 2) << "the odd label and the empty one beside it";
+    for (int format = labels::FirstFormat; format <= labels::LastFormat; ++format) {
+        labels::LabelJob job;
+        job.format = format;
+        job.ownCallsign = "F5KQR";
+        job.transceiver = "FT817";
+        job.antenna = "Delta";
+        for (int i = 1; i <= 17; ++i)
+            job.qsoLines << labelLine(i);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("etiquettes.pdf");
+        ASSERT_TRUE(printStepsToPdf(labels::labelSteps(job), pdf));
+        const QList<test::PdfWord> words = test::pdfWords(pdf);
+        ASSERT_FALSE(words.isEmpty()) << format;
+
+        const labels::LabelStock &stock = labels::labelStock(format);
+        // A word may stand a hair above its label's edge: the font's own ascent.
+        const auto labelOf = [&](const QRectF &box) {
+            for (int row = 1; row <= labels::RowsPerSheet; ++row)
+                for (int column = 0; column < 2; ++column) {
+                    QRectF label = stock.leftLabel(row).adjusted(-0.3, -0.3, 0.3, 0.3);
+                    label.moveLeft(label.left() + column * stock.horizontalPitch);
+                    if (label.contains(box))
+                        return (row - 1) * 2 + column;
+                }
+            return -1;
+        };
+        QList<int> names(32, 0), titles(32, 0), texts(32, 0);
+        for (const test::PdfWord &w : words) {
+            const int label = labelOf(w.box);
+            ASSERT_GE(label, 0) << "stock " << format << ", page " << w.page << ": \"" << w.text.toStdString()
+                                << "\" outside every label at " << w.box.top() << "-" << w.box.bottom() << " mm";
+            ASSERT_LE(w.page, 1);
+            const int at = w.page * 16 + label;
+            ++texts[at];
+            names[at] += w.text == "pour";
+            titles[at] += w.text == "Tnx_";
+        }
+        for (int at = 0; at < 17; ++at) {
+            EXPECT_EQ(names[at], 1) << "stock " << format << ", label " << at + 1;
+            EXPECT_EQ(titles[at], 1) << "stock " << format << ", label " << at + 1;
+        }
+        EXPECT_EQ(texts[17], 0) << "stock " << format << ": the eighteenth label is blank";
+    }
 }
 
 TEST(LabelPrinting, PreviewShowsOneSheetPerPage)
