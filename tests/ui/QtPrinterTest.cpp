@@ -3,6 +3,7 @@
 #include "core/views/ContactReport.h"
 #include "support/QsoLines.h"
 #include "support/PdfText.h"
+#include "support/PdfWords.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -62,6 +63,15 @@ TEST(QtPrinter, ReportReachesPaperPageByPageInAFixedPitchFont)
 
     const QString fonts = run("pdffonts", {pdf});
     EXPECT_TRUE(fonts.contains("LiberationMono-Bold")) << fonts.toStdString();
+
+    // Every word within what most printers reach (7 mm from the edges of the
+    // sheet), the last heading ("Bonus") included.
+    const QList<test::PdfWord> words = test::pdfWords(pdf);
+    ASSERT_FALSE(words.isEmpty());
+    for (const test::PdfWord &w : words) {
+        EXPECT_GE(w.box.left(), 4.0) << w.text.toStdString();
+        EXPECT_LE(w.box.right(), 210.0 - 7) << w.text.toStdString();
+    }
 }
 
 TEST(QtPrinter, FullPageContinuesOnTheNextAndAbandonStops)

@@ -12,11 +12,11 @@
 namespace pendrel {
 namespace {
 
-// Narrow margins: a report line of 114 fixed-pitch characters at 8 points
-// needs nearly the whole width of an A4 sheet.
+// Narrow margins: a report line of 116 fixed-pitch characters at 8 points
+// needs nearly the whole width of an A4 sheet (198 mm).
 void setUpPage(QPrinter &printer)
 {
-    printer.setPageMargins(QMarginsF(7, 10, 7, 10), QPageLayout::Millimeter);
+    printer.setPageMargins(QMarginsF(5, 10, 5, 10), QPageLayout::Millimeter);
 }
 
 // Label sheets are laid out to the edge of what a printer reaches.
@@ -44,6 +44,14 @@ bool paintOnPages(QPrinter &printer, const QList<PrintStep> &steps, bool sheets)
     if (!painter.begin(&printer))
         return false;
     StepSurface pages;
+    // A report whose lines are wider than the page is printed smaller, whole.
+    if (!sheets) {
+        StepSurface measure;
+        measure.device = &printer;
+        const double widest = walkPrintSteps(steps, measure).widest;
+        if (widest > painter.viewport().width())
+            pages.fontScale = painter.viewport().width() / widest * 0.99;
+    }
     pages.painter = &painter;
     // A sheet of labels turns only at its end; a report turns when the page is full.
     pages.pageHeight = sheets ? 0 : painter.viewport().height();

@@ -70,9 +70,8 @@ StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surfac
         if (surface.painter)
             surface.painter->setFont(font);
     };
-    const auto metrics = [&] {
-        return surface.painter ? QFontMetrics(font, surface.painter->device()) : QFontMetrics(font);
-    };
+    QPaintDevice *device = surface.painter ? surface.painter->device() : surface.device;
+    const auto metrics = [&] { return device ? QFontMetrics(font, device) : QFontMetrics(font); };
     StepWalk walk;
     int y = 0; // top of the next line, from the top of the page
     PlacedRow row;
@@ -103,6 +102,8 @@ StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surfac
             const QFontMetrics m = metrics();
             if (surface.pageHeight > 0 && y > 0 && y + m.height() > surface.pageHeight && !nextPage())
                 return finish();
+            if (step.kind == PrintStep::Kind::Line)
+                walk.widest = std::max(walk.widest, double(m.horizontalAdvance(step.text)));
             if (surface.painter && step.kind == PrintStep::Kind::Line) {
                 if (row.active && step.split > 0) {
                     surface.painter->drawText(row.left, y + m.ascent(), step.text.left(step.split));
@@ -127,8 +128,7 @@ StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surfac
             const double top = std::max(step.area.top(), page.top());
             const double bottom = std::min(step.area.bottom(), page.bottom());
             const double room = std::max(0.0, bottom - top) * surface.dotsPerMm;
-            const double needed = rowHeight(steps, i, font, surface.fontScale,
-                                            surface.painter ? surface.painter->device() : nullptr);
+            const double needed = rowHeight(steps, i, font, surface.fontScale, device);
             row.active = true;
             row.squeeze = needed > room && needed > 0 ? room / needed : 1.0;
             row.left = int((std::max(step.area.left(), page.left()) - page.left()) * surface.dotsPerMm);

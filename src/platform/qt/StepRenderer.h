@@ -15,7 +15,8 @@ QFont printFont(const QString &family, int pointSize, bool bold);
 // Where print steps are drawn: a printer's pages, the print preview, or the
 // sample labels of the label window (smaller, the first sheet only).
 struct StepSurface {
-    QPainter *painter = nullptr;   // null: measures only, in the screen's metrics
+    QPainter *painter = nullptr;   // null: measures only, in the metrics of `device`
+    QPaintDevice *device = nullptr; // when measuring only; none: the screen
     double fontScale = 1.0;        // every font's size times this
     int pageHeight = 0;            // a page turns when the next line would pass it; 0: only steps turn pages
     std::function<bool()> turnPage; // starts the next page (false: failed); none: the walk ends with the first page
@@ -28,7 +29,8 @@ struct StepSurface {
 struct StepWalk {
     enum class End { Finished, Abandoned, Failed };
     End end = End::Finished;
-    int bottom = 0; // below the last line of the last page walked
+    int bottom = 0;     // below the last line of the last page walked
+    double widest = 0;  // the widest line drawn
 };
 
 // Walks the steps down the surface: a line is drawn at the current position

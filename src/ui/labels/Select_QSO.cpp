@@ -1,5 +1,6 @@
 #include "ui/labels/Select_QSO.h"
 
+#include "core/storage/QsoRecord.h"
 #include "ui/common/LogHeading.h"
 #include "ui/common/NamedControls.h"
 #include "ui/common/OpenWindow.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
 
 namespace pendrel::ui {
 
@@ -59,16 +61,30 @@ QListView *listView(const char *name, QAbstractItemModel *model, QWidget *parent
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::NoSelection);
     view->setModel(model);
-    const QFontMetrics metrics(view->font());
-    view->setMinimumWidth(metrics.horizontalAdvance(QString(152, u'W')) + 2 * view->frameWidth() + 30);
-    view->setMinimumHeight(metrics.lineSpacing() * 10);
+    // A whole line is wider than a small screen: the list scrolls sideways.
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view->setMinimumHeight(QFontMetrics(view->font()).lineSpacing() * 10);
     return view;
 }
 
-// The headings of a list, each over its column, drawn from the log list's column map.
+// The words of the selection lists' headings, each over its column of a log
+// list line (1-based); the two reports share one blank between them, as do
+// the points and the bonus.
+QList<ColumnHeading> selectionHeadings()
+{
+    return {{"Label_Colonnes",
+             {{4, QStringLiteral("N°")},      {8, QStringLiteral("Indicatif")}, {22, QStringLiteral("Dpt")},
+              {27, QStringLiteral("Prénom")}, {42, QStringLiteral("Loc")},      {50, QStringLiteral("Date")},
+              {60, QStringLiteral("QTR")},    {67, QStringLiteral("Mode")},     {72, QStringLiteral("QRG")},
+              {79, QStringLiteral("Rst R")},  {85, QStringLiteral("Rst E")},    {90, QStringLiteral("QTH")},
+              {122, QStringLiteral("QRB")},   {128, QStringLiteral("My Loc")},  {135, QStringLiteral("Pwr")},
+              {140, QStringLiteral("K/W")},   {145, QStringLiteral("Pts")},     {149, QStringLiteral("Bonus")}}}};
+}
+
+// The headings of a list, each over its column.
 LogHeading *heading(const char *name, QListView *list, QWidget *parent)
 {
-    auto *headings = new LogHeading(list, plainLogListHeadings(), parent);
+    auto *headings = new LogHeading(list, selectionHeadings(), parent);
     headings->setObjectName(QLatin1String(name));
     return headings;
 }
@@ -92,10 +108,12 @@ Select_QSO::Select_QSO(QStringList logLines, LabelContext context, QWidget *pare
     column->addWidget(namedLabel("Label3", QStringLiteral("Cliquez sur un QSO pour le sélectionner "), this));
     column->addWidget(heading("Label1", m_Liste_QSO, this));
     column->addWidget(m_Liste_QSO, 1);
-    column->addWidget(namedLabel("Label4",
-                          QStringLiteral("QSO sélectionné(s) pour impression d'étiquettes . Cliquez sur un QSO pour "
-                                         "le désélctionner."),
-                          this));
+    QLabel *printCaption = namedLabel(
+        "Label4",
+        QStringLiteral("QSO sélectionné(s) pour impression d'étiquettes . Cliquez sur un QSO pour le désélctionner."),
+        this);
+    printCaption->setWordWrap(true); // on a narrow screen rather than widen the window
+    column->addWidget(printCaption);
     column->addWidget(heading("Label5", m_Liste_Imprime, this));
     column->addWidget(m_Liste_Imprime, 1);
     auto *buttons = new QHBoxLayout;
@@ -112,6 +130,13 @@ Select_QSO::Select_QSO(QStringList logLines, LabelContext context, QWidget *pare
     connect(selectAll, &QPushButton::clicked, this, &Select_QSO::chooseAll);
     connect(impression, &QPushButton::clicked, this, &Select_QSO::openLabelWindow);
     connect(quitter, &QPushButton::clicked, this, &QWidget::close);
+
+    // As wide as a whole line where the screen allows it, never wider than the
+    // screen, its frame (unknown until shown) included.
+    const int line = QFontMetrics(m_Liste_QSO->font()).horizontalAdvance(QString(QsoRecord::ListLineLength + 2, u'0'));
+    const QRect room = screen()->availableGeometry().adjusted(0, 0, -20, -40);
+    resize(std::min(line + 2 * m_Liste_QSO->frameWidth() + 40, room.width()),
+           std::min(sizeHint().height(), room.height()));
 }
 
 void Select_QSO::move(Side from, int index)

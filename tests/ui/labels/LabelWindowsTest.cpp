@@ -5,17 +5,20 @@
 #include "platform/qt/QtPrinter.h"
 #include "support/PdfText.h"
 #include "support/PdfWords.h"
+#include "ui/common/LogHeading.h"
 #include "ui/labels/Etiquettes.h"
 #include "ui/labels/Select_QSO.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFontInfo>
 #include <QImage>
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,6 +108,24 @@ TEST_F(LabelWindows, ClicksMoveQsosAndBothListsKeepLogOrder)
     EXPECT_EQ(openSelection(), w) << "the menu shows the open window again";
 }
 
+TEST_F(LabelWindows, SelectionHeadingsStandOverTheirColumnsAndTheWindowFitsTheScreen)
+{
+    ui::Select_QSO *w = openSelection();
+    for (const char *name : {"Label1", "Label5"}) {
+        auto *heading = child<ui::LogHeading>(w, name);
+        const QString words = heading->label("Label_Colonnes")->text();
+        // Columns counted from "N°", which stands at column 4 of a line.
+        const struct {
+            QString word;
+            int column;
+        } columns[] = {{"Indicatif", 8}, {"Prénom", 27}, {"Rst R", 79}, {"Rst E", 85}, {"My Loc", 128}, {"K/W", 140},
+                       {"Bonus", 149}};
+        for (const auto &t : columns)
+            EXPECT_EQ(words.indexOf(t.word) + 4, t.column) << name << " " << t.word.toStdString();
+    }
+    EXPECT_LE(w->frameGeometry().width(), w->screen()->availableGeometry().width());
+}
+
 TEST_F(LabelWindows, TheLogShownIsThatOfTheStationKindAndAMissingLogIsEmpty)
 {
     c().Option2->click();
@@ -126,6 +147,7 @@ TEST_F(LabelWindows, ChoicesAreReadAtLoadAndStoredAtEachPrint)
     setCallsignSetting("F5KQR", "Antenne", "Delta loop");
     setCallsignSetting("F5KQR", "Language", "False");
     setCallsignSetting("F5KQR", "Format etiquette", "3");
+    setCallsignSetting("F5KQR", "Decalage bas etiquette", "1.5");
     ui::Select_QSO *w = openSelection();
     for (int n : {3, 1, 2})
         clickNumber(list(w, "Liste_QSO"), n);
@@ -136,8 +158,11 @@ TEST_F(LabelWindows, ChoicesAreReadAtLoadAndStoredAtEachPrint)
     EXPECT_TRUE(child<QRadioButton>(e, "langue_2")->isChecked());
     EXPECT_TRUE(child<QRadioButton>(e, "Etiqu_3")->isChecked());
     EXPECT_FALSE(child<QCheckBox>(e, "Arret_Imp")->isChecked());
+    EXPECT_EQ(child<QDoubleSpinBox>(e, "Decalage_Bas")->value(), 1.5);
+    EXPECT_EQ(child<QDoubleSpinBox>(e, "Decalage_Droite")->value(), 0.0);
 
     child<QLineEdit>(e, "RxTx")->setText("FT817");
+    child<QDoubleSpinBox>(e, "Decalage_Droite")->setValue(-2);
     child<QRadioButton>(e, "langue_1")->click();
     child<QRadioButton>(e, "Etiqu_4")->click();
     QTest::mouseClick(child<QPushButton>(e, "Imprime"), Qt::LeftButton);
@@ -147,6 +172,9 @@ TEST_F(LabelWindows, ChoicesAreReadAtLoadAndStoredAtEachPrint)
     EXPECT_EQ(setting(section, "Antenne"), "Delta loop");
     EXPECT_EQ(setting(section, "Language"), "True");
     EXPECT_EQ(setting(section, "Format etiquette"), "4");
+    EXPECT_EQ(setting(section, "Decalage droite etiquette"), "-2");
+    // The calibration moves the rows of stock 4 (first label at 8.5 mm from the top, 0 from the left).
+    EXPECT_EQ(printed().filter(QRegularExpression("^R ")).first(), "R 1 10 -2 35 103");
     // Three QSOs in log order on two rows, with the callsign the main window shows.
     const QStringList steps = printed();
     ASSERT_EQ(printer.dialogs, 1);
@@ -201,14 +229,17 @@ TEST_F(LabelWindows, TheSheetQuestionAndThePortableCallsign)
     dialogs.answers = {false};
     QTest::mouseClick(child<QPushButton>(e, "Imprime"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages, QStringList{"Page suivante ?"});
+    EXPECT_EQ(printer.jobs.size(), 1) << "the question comes after the first sheet has gone";
     QStringList steps = printed();
     EXPECT_EQ(steps.filter(QRegularExpression("^L 15 B ")).size(), 8) << "No: the first sheet only";
     EXPECT_TRUE(steps.filter(QRegularExpression("^L 15 B ")).first().contains("De F5KQR/P  pour F1AA"));
     EXPECT_EQ(steps.last(), "E");
 
     printer.steps.clear();
+    printer.jobs.clear();
     dialogs.answers = {true};
     QTest::mouseClick(child<QPushButton>(e, "Imprime"), Qt::LeftButton);
+    EXPECT_EQ(printer.jobs.size(), 2) << "one job a sheet";
     steps = printed();
     EXPECT_EQ(steps.filter(QRegularExpression("^L 15 B ")).size(), 9);
     EXPECT_EQ(steps.count("E"), 2);
