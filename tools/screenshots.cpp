@@ -112,6 +112,7 @@ public:
         preview(steps);
         return true;
     }
+    void nameDocument(const QString &, const QString &) override {}
     Printer::Outcome previewAndPrint(const QList<PrintStep> &steps, const SheetQuestion &) override
     {
         preview(steps);

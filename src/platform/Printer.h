@@ -92,6 +92,9 @@ public:
     virtual bool choosePrinter() = 0;
     // Prints the steps on the chosen printer; false on a printer failure.
     virtual bool print(const QList<PrintStep> &steps) = 0;
+    // The name of the next document and the folder where a PDF of it is
+    // offered ("Imprimer dans un fichier"), without its ".pdf".
+    virtual void nameDocument(const QString &folder, const QString &name) = 0;
 
     enum class Outcome { Printed, Cancelled, Failed };
     // The whole job as the operator sees it: the choice (the Qt printer shows

@@ -160,6 +160,7 @@ TEST_F(ReportTest, PrintingGoesThroughThePrinterChoice)
     ReportResult printed = printContactReport(folder.dir(), "F0ABC", StationKind::Fixed, clock, printer);
     EXPECT_TRUE(printed.ok);
     EXPECT_EQ(printer.dialogs, 1);
+    EXPECT_EQ(printer.document, folder.dir() + "/QRP_Contacte_F0ABC_07_12_26") << "a PDF is offered in the data folder";
     EXPECT_EQ(printer.steps, contact_report::printSteps("F0ABC", "07/12/2026", test::recordLines({{.call = "F0ABC"}})));
 
     printer.steps.clear();

@@ -7,6 +7,8 @@
 #include "support/QtPrinters.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QScreen>
@@ -128,6 +130,39 @@ TEST(QtPrinter, APdfThatCannotBeWrittenLeavesTheFormerFile)
     // Written whole, it replaces the file.
     EXPECT_TRUE(printStepsToPdf({PrintStep::line("x")}, path, &error));
     EXPECT_TRUE(readFileBytes(path).bytes.startsWith("%PDF"));
+}
+
+// Printing to a file from the preview: every sheet in one PDF, no sheet
+// question, the file offered in the document's folder.
+TEST(QtPrinter, APdfFromThePreviewHoldsEverySheetWithoutStopping)
+{
+    QTemporaryDir dir;
+    const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+    const QString path = folder + "/Etiquettes_QSL.pdf";
+    const QString before = QDir::currentPath();
+    QList<PrintStep> steps = {PrintStep::sheets(), PrintStep::font(PrintFontFamily, 11, false)};
+    for (const char *sheet : {"feuille un", "feuille deux"})
+        steps << PrintStep::line(sheet) << PrintStep::question("Page suivante ?") << PrintStep::endJob();
+    QtPrinter printer;
+    printer.nameDocument(folder, "Etiquettes_QSL");
+    QString during;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QPrintPreviewDialog *>(w); dialog && dialog->isVisible()) {
+                during = QDir::currentPath();
+                dialog->printer()->setOutputFileName(path);
+                dialog->findChild<QPrintPreviewWidget *>()->print();
+                dialog->accept();
+            }
+    });
+    int asked = 0;
+    EXPECT_EQ(printer.previewAndPrint(steps, [&](const QString &) { return ++asked, true; }), Printer::Outcome::Printed);
+    EXPECT_EQ(during, folder);
+    EXPECT_EQ(QDir::currentPath(), before);
+    EXPECT_EQ(asked, 0);
+    const QStringList pages = test::pdfPages(path);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains("feuille un") && pages[1].contains("feuille deux"));
 }
 
 TEST(QtPrinter, PreviewShowsEveryPageAndCancelPrintsNothing)

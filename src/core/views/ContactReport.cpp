@@ -3,6 +3,7 @@
 #include "core/storage/TextFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace pendrel {
 namespace contact_report {
@@ -133,8 +134,9 @@ ReportResult printContactReport(const QString &folder, const QString &callsign, 
     QStringList records;
     if (!readLog(folder, callsign, kind, records, result.message))
         return result;
-    const QList<PrintStep> steps =
-        contact_report::printSteps(callsign, contact_report::todayText(clock), records);
+    const QString today = contact_report::todayText(clock);
+    const QList<PrintStep> steps = contact_report::printSteps(callsign, today, records);
+    printer.nameDocument(folder, QFileInfo(contact_report::fileName(callsign, today)).completeBaseName());
     result.ok = printer.previewAndPrint(steps) != Printer::Outcome::Failed;
     if (!result.ok)
         result.message = QStringLiteral("L'impression du log a échoué.");

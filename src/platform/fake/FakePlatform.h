@@ -57,8 +57,10 @@ public:
         jobs.append(s);
         return !failPrint;
     }
+    void nameDocument(const QString &folder, const QString &name) override { document = folder + u'/' + name; }
     bool accept = true;
     bool failPrint = false;
+    QString document; // the folder and name of the last document named
     int dialogs = 0;
     QList<PrintStep> steps;        // every job's, in order
     QList<QList<PrintStep>> jobs;  // one a print() call

@@ -2,6 +2,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -72,6 +73,24 @@ bool paintOnPages(QPrinter &printer, const QList<PrintStep> &steps, bool sheets)
     return painter.end();
 }
 
+// The print dialog offers a PDF file named after the document in the current
+// folder (when under the home folder): the current folder is the document's
+// while a dialog is open, and the program's own again after.
+class OfferedFolder {
+public:
+    explicit OfferedFolder(const QString &folder) : m_kept(QDir::currentPath())
+    {
+        if (!folder.isEmpty())
+            QDir::setCurrent(folder);
+    }
+    ~OfferedFolder() { QDir::setCurrent(m_kept); }
+    OfferedFolder(const OfferedFolder &) = delete;
+    OfferedFolder &operator=(const OfferedFolder &) = delete;
+
+private:
+    QString m_kept;
+};
+
 } // namespace
 
 bool paintSteps(QPrinter &printer, const QList<PrintStep> &steps)
@@ -118,8 +137,15 @@ QtPrinter::QtPrinter(QWidget *dialogParent) : m_printer(QPrinter::HighResolution
     setUpPage(m_printer);
 }
 
+void QtPrinter::nameDocument(const QString &folder, const QString &name)
+{
+    m_folder = folder;
+    m_printer.setDocName(name);
+}
+
 bool QtPrinter::choosePrinter()
 {
+    const OfferedFolder offered(m_folder);
     QPrintDialog dialog(&m_printer, m_dialogParent);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -139,6 +165,7 @@ Printer::Outcome QtPrinter::previewAndPrint(const QList<PrintStep> &steps, const
     // The preview shows the pages on the layout of the job (labels' narrow
     // margins); the next job starts again from the printer's own.
     const KeptPageLayout kept(m_printer);
+    const OfferedFolder offered(m_folder);
     QPrintPreviewDialog dialog(&m_printer, m_dialogParent);
     // Readable from the start: most of the screen, the page as wide as the view.
     const QScreen *screen = m_dialogParent ? m_dialogParent->screen() : QGuiApplication::primaryScreen();

@@ -17,12 +17,14 @@ public:
     // The printer dialog alone.
     bool choosePrinter() override;
     bool print(const QList<PrintStep> &steps) override;
+    void nameDocument(const QString &folder, const QString &name) override;
     // A print preview of the steps, from which the operator prints them.
     Outcome previewAndPrint(const QList<PrintStep> &steps, const SheetQuestion &ask = {}) override;
 
 private:
     QPrinter m_printer;
     QWidget *m_dialogParent;
+    QString m_folder; // where a PDF is offered
 };
 
 // Walks the steps on the pages of `printer` (walkPrintSteps). Steps that begin

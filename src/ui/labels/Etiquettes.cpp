@@ -182,6 +182,7 @@ void Etiquettes::print()
     Dialogs &dialogs = m_context.platform.dialogs;
     // The preview shows every sheet; a printer then stops after each one.
     const SheetQuestion ask = [&dialogs](const QString &q) { return dialogs.ask(q); };
+    m_context.platform.printer.nameDocument(m_context.platform.dataFolder, QStringLiteral("Etiquettes_QSL"));
     if (m_context.platform.printer.previewAndPrint(labels::labelSteps(job), job.stopEachSheet ? ask : SheetQuestion()) ==
         Printer::Outcome::Failed)
         dialogs.message(QStringLiteral("L'impression des étiquettes a échoué."));
