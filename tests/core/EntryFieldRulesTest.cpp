@@ -56,7 +56,10 @@ TEST(EntryFieldRules, Callsign)
          EntryField::Pwr_F},
         {"fixed power 11", E, text(&EntryFields::Pwr_F, "11"), "Attention 10 Watts maximum", EntryField::Pwr_F},
         {"fixed power 10", E, text(&EntryFields::Pwr_F, "10"), "", E},
-        {"fixed power 0", E, text(&EntryFields::Pwr_F, "0"), "", E},
+        {"fixed power 0", E, text(&EntryFields::Pwr_F, "0"), "Entrez la puissance de l'emetteur", EntryField::Pwr_F},
+        {"fixed power 00", E, text(&EntryFields::Pwr_F, "00"), "Entrez la puissance de l'emetteur", EntryField::Pwr_F},
+        {"portable locator past R", E, portable(text(&EntryFields::L_Station_P, "ZZ99ZZ")),
+         "6 caracteres pour le locator", EntryField::L_Station_P},
         {"fixed power 010", E, text(&EntryFields::Pwr_F, "010"), "Attention 10 Watts maximum", EntryField::Pwr_F},
         {"fixed power 5W", E, text(&EntryFields::Pwr_F, "5W"), "Que des chiffres pour la puissance",
          EntryField::Pwr_F},
@@ -173,7 +176,7 @@ TEST(EntryFieldRules, StationFields)
         QString EntryFields::*member = field == F::Pwr_F ? &EntryFields::Pwr_F : &EntryFields::Pwr_P;
         runCases({
             {"empty", field, text(member, ""), "", field}, // caught later by the callsign
-            {"0", field, text(member, "0"), "", field},
+            {"0", field, text(member, "0"), "Entrez la puissance de l'emetteur", field},
             {"10", field, text(member, "10"), "", field},
             {"11", field, text(member, "11"), "10 W maxi pour la puissance", field},
             {"99", field, text(member, "99"), "10 W maxi pour la puissance", field},
@@ -190,4 +193,46 @@ TEST(EntryFieldRules, StationFields)
         {"locator cyrillic", F::L_Station_P, text(&EntryFields::L_Station_P, "JN18GЖ"),
          "Caractere non admis dans le locator du portable : Ж", F::L_Station_P},
     });
+}
+
+// Values that cannot exist are refused, whatever their length: a locator
+// past R and X, a band outside the list, a département the map and the rules
+// do not know.
+TEST(EntryFieldRules, ImpossibleValues)
+{
+    using F = EntryField;
+    const QString loc = "6 caracteres pour le locator ex: JN18GU", portableLoc = "6 caracteres pour le locator";
+    const QString dpt = "Departement inconnu : de 01 a 95, 2A, 2B, ou DX pour une station etrangere";
+    const QString band = "Choisissez une QRG de la liste (1.8 Mhz a 432 Mhz)";
+    const struct {
+        F field;
+        QString EntryFields::*member;
+        QString value, message;
+    } cases[] = {
+        {F::Loc_A, &EntryFields::Loc_A, "RR99XX", ""},       {F::Loc_A, &EntryFields::Loc_A, "AA00AA", ""},
+        {F::Loc_A, &EntryFields::Loc_A, "jn18gu", ""},       {F::Loc_A, &EntryFields::Loc_A, "ZZ99ZZ", loc},
+        {F::Loc_A, &EntryFields::Loc_A, "SA00AA", loc},      {F::Loc_A, &EntryFields::Loc_A, "JN18GY", loc},
+        {F::Loc_A, &EntryFields::Loc_A, "JN18YA", loc},      {F::Loc_A, &EntryFields::Loc_A, "JNA8GU", loc},
+        {F::L_Station_P, &EntryFields::L_Station_P, "JN18GZ", portableLoc},
+        {F::L_Station_P, &EntryFields::L_Station_P, "IN88HK", ""},
+        {F::Dpt_A, &EntryFields::Dpt_A, "01", ""},           {F::Dpt_A, &EntryFields::Dpt_A, "1", ""},
+        {F::Dpt_A, &EntryFields::Dpt_A, "95", ""},           {F::Dpt_A, &EntryFields::Dpt_A, "2A", ""},
+        {F::Dpt_A, &EntryFields::Dpt_A, "2B", ""},           {F::Dpt_A, &EntryFields::Dpt_A, "DX", ""},
+        {F::Dpt_A, &EntryFields::Dpt_A, "", ""},             {F::Dpt_A, &EntryFields::Dpt_A, "99", dpt},
+        {F::Dpt_A, &EntryFields::Dpt_A, "96", dpt},          {F::Dpt_A, &EntryFields::Dpt_A, "00", dpt},
+        {F::Dpt_A, &EntryFields::Dpt_A, "0", dpt},           {F::Dpt_A, &EntryFields::Dpt_A, "2C", dpt},
+        {F::Dpt_A, &EntryFields::Dpt_A, "A1", dpt},          {F::Dpt_A, &EntryFields::Dpt_A, " 7", dpt},
+        {F::Bande_A, &EntryFields::Bande_A, "7.0 Mhz", ""},  {F::Bande_A, &EntryFields::Bande_A, "1.8 Mhz", ""},
+        {F::Bande_A, &EntryFields::Bande_A, "2.3 Ghz", ""},  {F::Bande_A, &EntryFields::Bande_A, "27 MHZ", band},
+        {F::Bande_A, &EntryFields::Bande_A, "7.0 MHZ", band}, {F::Bande_A, &EntryFields::Bande_A, "7", band},
+        {F::Bande_A, &EntryFields::Bande_A, "40m", band},
+    };
+    for (const auto &t : cases) {
+        EntryFields f = validFixedEntry();
+        f.*(t.member) = t.value;
+        const FieldVerdict v = checkField(t.field, f);
+        EXPECT_EQ(v.message, t.message) << t.value.toStdString();
+        EXPECT_EQ(v.accepted, t.message.isEmpty()) << t.value.toStdString();
+        EXPECT_EQ(v.focus, t.field) << t.value.toStdString();
+    }
 }

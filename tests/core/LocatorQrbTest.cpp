@@ -11,7 +11,8 @@ using namespace pendrel;
 TEST(CheckLocator, LettersAndDigitsByPosition)
 {
     const std::pair<const char *, bool> cases[] = {
-        {"JN18GU", true},  {"ZZ99ZZ", true},  {"AA00AA", true},  {"JN18G5", false}, {"1N18GU", false},
+        {"JN18GU", true},  {"RR99XX", true},  {"AA00AA", true},  {"ZZ99ZZ", false}, {"SN18GU", false},
+        {"JS18GU", false}, {"JN18YU", false}, {"JN18GY", false}, {"JN18G5", false}, {"1N18GU", false},
         {"JNX8GU", false}, {"jn18gu", false}, {"JN18G@", false}, {"JN18G[", false}, {"JN/8GU", false},
         {"JN:8GU", false}, {"JN18 U", false}, {"JN18GÜ", false}, {"JN18G", false},  {"JN18GUX", false},
     };

@@ -159,7 +159,7 @@ TEST(Validation, KmPerWattGapsKeepTheirColumns)
         const char *qrb, *power, *kmwColumns;
     };
     const Case cases[] = {
-        {"512", "5", "102  "}, {"99", "10", "9    "}, {"", "5", "     "}, {"612", "0", "     "}, {"20034", "1", "20034"},
+        {"512", "5", "102  "}, {"99", "10", "9    "}, {"", "5", "     "}, {"20034", "1", "20034"},
     };
     for (const Case &c : cases) {
         EntryFields f = validFixedEntry();

@@ -1,5 +1,7 @@
 #include "core/entry/FieldRules.h"
 
+#include "core/adif/AdifBands.h"
+#include "core/geo/Locator.h"
 #include "core/storage/Cp1252.h"
 #include "core/storage/DateTimeText.h"
 #include "core/storage/NumericValue.h"
@@ -61,12 +63,56 @@ std::vector<Check> reportChecks()
     };
 }
 
+// No score can be had from no power: 0 W is no power given.
+bool noPower(const QString &power) { return numericValue(power) <= 0; }
+
 std::vector<Check> powerChecks()
 {
     return {
         {[](const QString &t) { return !digitsOnly(t); }, "Que des chiffres pour la puissance"},
         {powerTooHigh, "10 W maxi pour la puissance"},
+        {[](const QString &t) { return !t.isEmpty() && noPower(t); }, "Entrez la puissance de l'emetteur"},
     };
+}
+
+// A locator that names a place: its fields go to R, its subsquares to X.
+bool impossibleLocator(const QString &locator)
+{
+    int error = 0;
+    CheckLocator(locator.toUpper(), error);
+    return error != 0;
+}
+
+// The départements the map and the rules know: 01 to 95 (with or without
+// the leading 0), 2A and 2B for Corsica, DX for a station abroad, or nothing.
+bool unknownDepartement(const QString &dpt)
+{
+    if (dpt.isEmpty() || dpt == u"DX" || dpt == u"2A" || dpt == u"2B")
+        return false;
+    return !digitsOnly(dpt) || dpt.toInt() < 1 || dpt.toInt() > 95;
+}
+
+// A band the log, the maps and the export know (the band list and the
+// microwave bands an import may bring), as the list writes it.
+bool unknownBand(const QString &band) { return adif::exportBandName(band).isEmpty(); }
+
+// Checks made once the text is known to fit its file's code page, so that a
+// character the file cannot hold is named as such first.
+std::vector<Check> valueChecksOf(EntryField field)
+{
+    switch (field) {
+    case EntryField::Loc_A:
+        return {{[](const QString &t) { return !t.isEmpty() && impossibleLocator(t); },
+                 "6 caracteres pour le locator ex: JN18GU"}};
+    case EntryField::L_Station_P:
+        return {{impossibleLocator, "6 caracteres pour le locator"}};
+    case EntryField::Dpt_A:
+        return {{unknownDepartement, "Departement inconnu : de 01 a 95, 2A, 2B, ou DX pour une station etrangere"}};
+    case EntryField::Bande_A:
+        return {{unknownBand, "Choisissez une QRG de la liste (1.8 Mhz a 432 Mhz)"}};
+    default:
+        return {};
+    }
 }
 
 std::vector<Check> checksOf(EntryField field)
@@ -181,8 +227,12 @@ std::optional<FieldVerdict> stationProblem(const EntryFields &f)
         return FieldVerdict::refuse(powerField, QStringLiteral("Que des chiffres pour la puissance"));
     if (powerTooHigh(power))
         return FieldVerdict::refuse(powerField, QStringLiteral("Attention 10 Watts maximum"));
+    if (noPower(power))
+        return FieldVerdict::refuse(powerField, QStringLiteral("Entrez la puissance de l'emetteur"));
     if (!fixed && f.L_Station_P.isEmpty())
         return FieldVerdict::refuse(EntryField::L_Station_P, QStringLiteral("Entrez le locator du portable"));
+    if (!fixed && impossibleLocator(f.L_Station_P))
+        return FieldVerdict::refuse(EntryField::L_Station_P, QStringLiteral("6 caracteres pour le locator"));
     return std::nullopt;
 }
 
@@ -199,6 +249,9 @@ FieldVerdict checkField(EntryField field, const EntryFields &fields)
             return FieldVerdict::refuse(field, QString::fromUtf8(check.message));
     if (auto message = codePageProblem(field, text))
         return FieldVerdict::refuse(field, *message);
+    for (const Check &check : valueChecksOf(field))
+        if (check.fails(text))
+            return FieldVerdict::refuse(field, QString::fromUtf8(check.message));
     if (field == EntryField::Boni_A)
         if (auto problem = secondBonus(fields))
             return *problem;

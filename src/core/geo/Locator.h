@@ -3,9 +3,10 @@
 
 namespace pendrel {
 
-// Character check of the fixed station's locator (six characters, upper case):
-// positions 1, 2, 5, 6 are letters A-Z, positions 3, 4 digits 0-9. Sets
-// `error` to 1 on the first failure and leaves it untouched otherwise.
+// Check of a locator that can exist (six characters, upper case): the field
+// letters (positions 1, 2) A-R, the square digits (3, 4) 0-9, the subsquare
+// letters (5, 6) A-X; "ZZ99ZZ" names no place on Earth. Sets `error` to 1 on
+// the first failure and leaves it untouched otherwise.
 void CheckLocator(const QString &locator, int &error);
 
 } // namespace pendrel

@@ -203,10 +203,11 @@ TEST_F(EntryLineRules, ModeAndBandRememberTheirListIndexOnEveryKey)
     QTest::keyClick(c().Bande_A, Qt::Key_Down);
     typeField("Bande_A", "");
     EXPECT_EQ(setting("Setup F1AAA", "bande Utilisee"), "2");
-    // A text that is no item of the list is stored as -1.
+    // A text that is no band of the list is refused and kept for correction.
     c().Bande_A->setFocus();
     retypeField("Bande_A", "2M");
-    EXPECT_EQ(setting("Setup F1AAA", "bande Utilisee"), "-1");
+    EXPECT_EQ(dialogs.messages.last(), "Choisissez une QRG de la liste (1.8 Mhz a 432 Mhz)");
+    EXPECT_EQ(textOf("Bande_A"), "2M");
 }
 
 TEST_F(EntryLineRules, FieldChangedAfterItsEnterStopsTheValidation)

@@ -49,6 +49,7 @@ TEST_F(StationDialog, RefusedIdentityShowsItsMessageAndChangesNothing)
         {"F0ABC", "JN18G5", "Erreur dans la saisie du locator", false},
         {"F0ABC", "1N18GU", "Erreur dans la saisie du locator", false},
         {"F0ABC", "JNX8GU", "Erreur dans la saisie du locator", false},
+        {"F0ABC", "ZZ99ZZ", "Erreur dans la saisie du locator", false}, // no such place
         // Checked as typed: a case mapping must not turn these into letters.
         {"f0ß", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
         {"ﬀ1abc", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
@@ -146,12 +147,12 @@ TEST_F(StationDialog, NewCallsignKeepsAnExistingPortableLog)
     EXPECT_EQ(folder.read("F3CCC_P_QRP.log"), portable);
 }
 
-TEST_F(StationDialog, TwelveCharactersAndAnyLettersPass)
+TEST_F(StationDialog, TwelveCharactersAndTheLastLocatorOfTheWorldPass)
 {
-    open().set("F0ABCDEFGHIJ", "ZZ99ZZ");
+    open().set("F0ABCDEFGHIJ", "RR99XX");
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
     EXPECT_EQ(main->state().StationCallsign, "F0ABCDEFGHIJ");
-    EXPECT_EQ(c().L_Station->text(), "ZZ99ZZ");
+    EXPECT_EQ(c().L_Station->text(), "RR99XX");
 }
 
 // At the first set-up there is no callsign to go back to: closing needs both
