@@ -1,4 +1,5 @@
 #pragma once
+#include <QShortcut>
 #include <QWidget>
 
 namespace pendrel::ui {
@@ -7,7 +8,7 @@ namespace pendrel::ui {
 // open one forward: one window of a kind at a time. `make` creates it; it is
 // deleted when closed, so the next opening loads it afresh. `renew` is given
 // the window, new or open, before it is shown (the map it shows, the
-// selection it prints).
+// selection it prints). Escape closes it, as in every desktop program.
 template <typename W, typename Make, typename Renew = void (*)(W *)>
 W *openOnce(QWidget *owner, const QString &name, Make make, Renew renew = [](W *) {})
 {
@@ -21,6 +22,8 @@ W *openOnce(QWidget *owner, const QString &name, Make make, Renew renew = [](W *
         window = make();
         window->setObjectName(name);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), window), &QShortcut::activated, window,
+                         &QWidget::close);
     }
     renew(window);
     window->show();

@@ -72,8 +72,10 @@ EntryLine::EntryLine(Main &main) : m_main(main), m_c(main.controls())
         control->installEventFilter(this);
         // Text that arrives without keys (paste, drop) follows the case rule too.
         if (QLineEdit *edit = editOf(control); edit && !isPower(field))
-            connect(edit, &QLineEdit::textEdited, this,
-                    [this, field = field, edit](const QString &typed) { upperCasePasted(field, edit, typed); });
+            connect(edit, &QLineEdit::textEdited, this, [this, field = field, edit](const QString &typed) {
+                m_halfTyped = m_halfTyped || field != EntryField::L_Station_P;
+                upperCasePasted(field, edit, typed);
+            });
     }
     // Enter on a focused button presses it, as the operator expects.
     for (QPushButton *button : {m_c.Valide_A, m_c.Efface_A, m_c.Modi_Saisie, m_c.Annule_Saisie, m_c.Ajout_QSO})

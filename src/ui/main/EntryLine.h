@@ -26,6 +26,9 @@ class EntryLine : public QObject {
     Q_OBJECT
 public:
     explicit EntryLine(Main &main);
+    // True when the operator has typed into the entry line since the last
+    // validation or clearing (what the program proposes does not count).
+    bool halfTyped() const { return m_halfTyped; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -67,6 +70,7 @@ private:
     Main &m_main;
     MainControls &m_c;
     bool m_forwarding = false; // a key the filter changed is on its way to the field
+    bool m_halfTyped = false;
 };
 
 } // namespace pendrel::ui

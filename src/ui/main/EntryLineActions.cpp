@@ -58,6 +58,7 @@ void EntryLine::validate()
             storeOutingBonusEarned(*plan.outingBonusEarned);
     }
     // Stored or not, a fresh new entry.
+    m_halfTyped = false;
     m_main.selectLastLine();
     endModes();
     paintField(m_c.Valide_A, FieldState::Neutral);
@@ -85,6 +86,7 @@ StoreResult EntryLine::store(const ValidationPlan &plan)
 
 void EntryLine::clear()
 {
+    m_halfTyped = false;
     lock(clearedEntryTexts());
     open(EntryField::Ind_A);
     endModes();

@@ -79,6 +79,7 @@ void Main::connectBehaviour()
     connectViews();
     connectAdif();
     connectInfo();
+    connectKeyboard();
 }
 
 void Main::start()
@@ -381,12 +382,6 @@ void Main::endProgram(int exitCode)
         m_station->hide();
     hide();
     m_endProgram(exitCode);
-}
-
-void Main::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    endProgram(0);
 }
 
 } // namespace pendrel::ui

@@ -111,6 +111,7 @@ private:
     void tellSavedFile(const QString &message);
     void connectAdif();
     void connectInfo();
+    void connectKeyboard();
     void openRankingWindow();
     void importAdif();
     void openLabelWindows();

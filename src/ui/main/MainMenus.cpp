@@ -1,5 +1,5 @@
-// The menu bar of the main window. Entries whose windows come with later work
-// are present and disabled.
+// The menu bar of the main window. Every menu and entry has its mnemonic (Alt
+// and the underlined letter; F10 opens the bar), one letter a menu.
 #include "ui/main/Main.h"
 #include "ui/main/MainMaps.h"
 
@@ -36,14 +36,14 @@ void Main::buildMenus()
 {
     QMenuBar *bar = menuBar();
 
-    QMenu *fichier = menu(bar, "Mnu_Fichier", QStringLiteral("Fichier"));
-    m_c.Mnu_Quitter = entry(fichier, "Mnu_Quitter", QStringLiteral("Quitter Pendrel"));
-    m_c.Mnu_ADIF = entry(fichier, "Mnu_ADIF", QStringLiteral("Exporter le log au format ADIF"));
-    m_c.Mnu_Import_Adif = entry(fichier, "Mnu_Import_Adif", QStringLiteral("Importer un log au format ADIF"));
+    QMenu *fichier = menu(bar, "Mnu_Fichier", QStringLiteral("&Fichier"));
+    m_c.Mnu_Quitter = entry(fichier, "Mnu_Quitter", QStringLiteral("&Quitter Pendrel"));
+    m_c.Mnu_ADIF = entry(fichier, "Mnu_ADIF", QStringLiteral("&Exporter le log au format ADIF"));
+    m_c.Mnu_Import_Adif = entry(fichier, "Mnu_Import_Adif", QStringLiteral("&Importer un log au format ADIF"));
 
-    QMenu *date = menu(bar, "Mnu_Date", QStringLiteral("Date"));
-    m_c.Mnu_Date_Auto = entry(date, "Mnu_Date_Auto", QStringLiteral("Automatique"));
-    m_c.Mnu_Date_Man = entry(date, "Mnu_Date_Man", QStringLiteral("Manuelle"));
+    QMenu *date = menu(bar, "Mnu_Date", QStringLiteral("&Date"));
+    m_c.Mnu_Date_Auto = entry(date, "Mnu_Date_Auto", QStringLiteral("&Automatique"));
+    m_c.Mnu_Date_Man = entry(date, "Mnu_Date_Man", QStringLiteral("&Manuelle"));
     auto *dating = new QActionGroup(date);
     dating->setExclusive(true);
     for (QAction *choice : {m_c.Mnu_Date_Auto, m_c.Mnu_Date_Man}) {
@@ -52,33 +52,33 @@ void Main::buildMenus()
     }
     m_c.Mnu_Date_Auto->setChecked(true);
 
-    QMenu *station = menu(bar, "Mnu_Station", QStringLiteral("Station"));
-    m_c.Mnu_New_Indicatif = entry(station, "Mnu_New_Indicatif", QStringLiteral("Nouvel Indicatif"));
+    QMenu *station = menu(bar, "Mnu_Station", QStringLiteral("&Station"));
+    m_c.Mnu_New_Indicatif = entry(station, "Mnu_New_Indicatif", QStringLiteral("&Nouvel Indicatif"));
 
-    QMenu *imprimer = menu(bar, "Mnu_Imprimer", QStringLiteral("Imprimer"));
-    m_c.Mnu_Imp_Contacte = entry(imprimer, "Mnu_Imp_Contacte", QStringLiteral("le log des stations QRP contactées"));
-    QAction *printQsl = entry(imprimer, "Mnu_Print_QSL", QStringLiteral("des étiquettes pour carte QSL"));
+    QMenu *imprimer = menu(bar, "Mnu_Imprimer", QStringLiteral("&Imprimer"));
+    m_c.Mnu_Imp_Contacte = entry(imprimer, "Mnu_Imp_Contacte", QStringLiteral("le &log des stations QRP contactées"));
+    QAction *printQsl = entry(imprimer, "Mnu_Print_QSL", QStringLiteral("des é&tiquettes pour carte QSL"));
     connect(printQsl, &QAction::triggered, this, &Main::openLabelWindows);
 
-    QMenu *enregistre = menu(bar, "Mnu_Enregistre", QStringLiteral("Enregistrer"));
-    m_c.Mnu_Enr_Contacte = entry(enregistre, "Mnu_Enr_Contacte", QStringLiteral("le log des stations QRP contactées"));
+    QMenu *enregistre = menu(bar, "Mnu_Enregistre", QStringLiteral("&Enregistrer"));
+    m_c.Mnu_Enr_Contacte = entry(enregistre, "Mnu_Enr_Contacte", QStringLiteral("le &log des stations QRP contactées"));
 
-    QMenu *carte = menu(bar, "Mnu_Carte", QStringLiteral("Carte"));
-    QAction *departements = entry(carte, "Mnu_Carte_HB", QStringLiteral("des Départements contactés"));
-    QAction *fields = entry(carte, "Mnu_Loc_Moyens", QStringLiteral("des Locators (moyens carrés)"));
-    QAction *world = entry(carte, "Mun_Loc_Grands", QStringLiteral("des Locators (grands carrés)"));
+    QMenu *carte = menu(bar, "Mnu_Carte", QStringLiteral("&Carte"));
+    QAction *departements = entry(carte, "Mnu_Carte_HB", QStringLiteral("des &Départements contactés"));
+    QAction *fields = entry(carte, "Mnu_Loc_Moyens", QStringLiteral("des Locators (&moyens carrés)"));
+    QAction *world = entry(carte, "Mun_Loc_Grands", QStringLiteral("des Locators (&grands carrés)"));
     connectMapMenus(*this, departements, fields, world);
 
-    m_c.mnu_sortie = entry(bar, "mnu_sortie", QStringLiteral("Nouvelle sortie"));
-    entry(bar, "Mnu_MaJ_Classement", QStringLiteral("Mise a jour classement"));
-    entry(bar, "Mnu_Cluster", QStringLiteral("Cluster Kerlan QRP"));
+    m_c.mnu_sortie = entry(bar, "mnu_sortie", QStringLiteral("&Nouvelle sortie"));
+    entry(bar, "Mnu_MaJ_Classement", QStringLiteral("&Mise a jour classement"));
+    entry(bar, "Mnu_Cluster", QStringLiteral("C&luster Kerlan QRP"));
 
-    QMenu *aide = menu(bar, "Mnu_aide", QStringLiteral("Aide"));
-    entry(aide, "Mnu_Historique", QStringLiteral("Historique"));
-    entry(aide, "Mnu_Reglement", QStringLiteral("Règlement"));
-    entry(aide, "Mnu_Mode_Emploi", QStringLiteral("Notice utilisation"));
-    entry(aide, "Mnu_Site", QStringLiteral("Mise a jour du programme"));
-    entry(aide, "Mnu_Apropos", QStringLiteral("A propos"));
+    QMenu *aide = menu(bar, "Mnu_aide", QStringLiteral("&Aide"));
+    entry(aide, "Mnu_Historique", QStringLiteral("&Historique"));
+    entry(aide, "Mnu_Reglement", QStringLiteral("&Règlement"));
+    entry(aide, "Mnu_Mode_Emploi", QStringLiteral("&Notice utilisation"));
+    entry(aide, "Mnu_Site", QStringLiteral("Mise a jour du &programme"));
+    entry(aide, "Mnu_Apropos", QStringLiteral("&A propos"));
 }
 
 } // namespace pendrel::ui

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 
 using namespace pendrel;
 using namespace pendrel::test;
@@ -309,6 +310,8 @@ TEST_F(MainStartup, MenuBarInOrder)
         {"Mnu_Apropos", "A propos", true, false},
     };
     const QList<QAction *> bar = main->menuBar()->actions();
+    // The caption as shown, without the mnemonic's marker.
+    const auto shown = [](const QAction *action) { return QString(action->text()).remove(u'&'); };
     qsizetype topIndex = 0;
     QMenu *current = nullptr;
     qsizetype entryIndex = 0;
@@ -317,7 +320,7 @@ TEST_F(MainStartup, MenuBarInOrder)
             ASSERT_LT(topIndex, bar.size()) << t.name;
             QAction *action = bar[topIndex++];
             EXPECT_EQ(action->objectName(), t.name);
-            EXPECT_EQ(action->text(), QString::fromUtf8(t.caption)) << t.name;
+            EXPECT_EQ(shown(action), QString::fromUtf8(t.caption)) << t.name;
             EXPECT_EQ(action->isEnabled(), t.enabled) << t.name;
             current = action->menu();
             entryIndex = 0;
@@ -326,11 +329,27 @@ TEST_F(MainStartup, MenuBarInOrder)
             ASSERT_LT(entryIndex, current->actions().size()) << t.name;
             QAction *action = current->actions()[entryIndex++];
             EXPECT_EQ(action->objectName(), t.name);
-            EXPECT_EQ(action->text(), QString::fromUtf8(t.caption)) << t.name;
+            EXPECT_EQ(shown(action), QString::fromUtf8(t.caption)) << t.name;
             EXPECT_EQ(action->isEnabled(), t.enabled) << t.name;
         }
     }
     EXPECT_EQ(topIndex, bar.size());
+
+    // Every menu and entry is reached from the keyboard: one mnemonic each,
+    // none twice in the same menu.
+    QList<QList<QAction *>> levels = {bar};
+    for (QAction *top : bar)
+        if (top->menu())
+            levels.append(top->menu()->actions());
+    for (const QList<QAction *> &level : levels) {
+        QStringList letters;
+        for (const QAction *action : level) {
+            const qsizetype at = action->text().indexOf(u'&');
+            ASSERT_GE(at, 0) << action->objectName().toStdString() << " has no mnemonic";
+            letters.append(action->text().mid(at + 1, 1).toUpper());
+        }
+        EXPECT_EQ(QSet<QString>(letters.begin(), letters.end()).size(), letters.size()) << letters.join(' ').toStdString();
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QImage>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -93,6 +94,50 @@ TEST_F(MainWindowUse, EditedAndRefusedFieldsAreSelectedSoThatTypingReplacesThem)
     typeField("RST_A", "57");
     EXPECT_EQ(textOf("RST_A"), "57");
     EXPECT_EQ(focusName(), "RSTE_A");
+}
+
+// ---- Keyboard --------------------------------------------------------------
+
+TEST_F(MainWindowUse, MenusAndSecondaryWindowsAnswerTheKeyboard)
+{
+    startStation();
+    QApplication::setActiveWindow(main.get());
+    // Alt and a menu's letter opens it rather than typing into the callsign.
+    QTest::keyClick(field("Ind_A"), Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(textOf("Ind_A"), "");
+    QTest::keyClick(main->menuBar(), Qt::Key_Escape);
+    QTest::keyClick(field("Ind_A"), Qt::Key_F10);
+    ASSERT_NE(main->menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(main->menuBar()->activeAction()->objectName(), "Mnu_Fichier");
+
+    // Escape closes a window opened from the main one.
+    c().Rechercher->click();
+    auto *search = main->findChild<ui::Recherche_Indicatif *>("Recherche_Indicatif");
+    ASSERT_NE(search, nullptr);
+    QApplication::setActiveWindow(search);
+    QTest::keyClick(search->focusWidget() ? search->focusWidget() : search, Qt::Key_Escape);
+    EXPECT_FALSE(search->isVisible());
+}
+
+TEST_F(MainWindowUse, QuittingAsksOnlyWhenAQsoIsBeingTyped)
+{
+    startStation();
+    // What the program proposes (mode, band, reports, date) is not a QSO being typed.
+    main->close();
+    EXPECT_EQ(dialogs.messages, QStringList());
+    EXPECT_EQ(endedWith, QList<int>{0});
+
+    endedWith.clear();
+    startStation();
+    typeKeys("Ind_A", "f6x");
+    dialogs.answers = {false};
+    main->close();
+    EXPECT_EQ(dialogs.messages, QStringList{"Un QSO est en cours de saisie : quitter sans l'enregistrer ?"});
+    EXPECT_TRUE(endedWith.isEmpty()) << "No: the entry stays";
+    EXPECT_EQ(textOf("Ind_A"), "F6X");
+    c().Efface_A->click();
+    main->close();
+    EXPECT_EQ(endedWith, QList<int>{0}) << "cleared: nothing to lose";
 }
 
 // ---- Headings --------------------------------------------------------------
