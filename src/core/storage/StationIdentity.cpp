@@ -25,7 +25,7 @@ IdentityVerdict checkStationCallsign(const QString &callsign)
         return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || c == u'_';
     });
     if (!allowed)
-        return {QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "), true};
+        return {QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ")};
     return {};
 }
 

@@ -9,7 +9,6 @@ namespace pendrel {
 // message when it is accepted.
 struct IdentityVerdict {
     QString message;
-    bool emptyField = false; // the typed text is thrown away
     bool accepted() const { return message.isEmpty(); }
 };
 

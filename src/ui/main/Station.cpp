@@ -46,10 +46,19 @@ Station::Station(Main &main)
     cancel->setObjectName(QStringLiteral("Annuler"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &Station::reject);
+    // At the first set-up, the way out: the program ends and writes nothing.
+    auto *quit = new QPushButton(QStringLiteral("Quitter"), this);
+    quit->setObjectName(QStringLiteral("Quitter"));
+    quit->setAutoDefault(false);
+    connect(quit, &QPushButton::clicked, this, [this] {
+        QDialog::reject();
+        m_main.endProgram(0);
+    });
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_validation);
     buttons->addWidget(cancel);
+    buttons->addWidget(quit);
     buttons->addStretch(1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
@@ -65,6 +74,7 @@ Station::Station(Main &main)
     state.StationCallsign = readStoredCallsign(m_main.platform().settings);
     state.FirstInstall = state.StationCallsign == keys::PlaceholderCallsign;
     cancel->setVisible(!state.FirstInstall);
+    quit->setVisible(state.FirstInstall);
     m_newLocator->setEnabled(false);
     m_newIndicatif->setFocus();
 }
@@ -103,15 +113,17 @@ void Station::moveOn(QLineEdit *from)
     }
 }
 
-// Tells the operator why the typed text is refused, emptying the field when
-// the verdict asks for it.
+// Tells the operator why the typed text is refused; the field keeps it,
+// selected, and takes the focus, so that the next keys correct it.
 bool Station::accepted(const IdentityVerdict &verdict, QLineEdit *field)
 {
     if (verdict.accepted())
         return true;
     m_main.platform().dialogs.message(verdict.message);
-    if (verdict.emptyField)
-        field->clear();
+    field->setEnabled(true);
+    paintField(field, FieldState::Current);
+    field->setFocus();
+    field->selectAll();
     return false;
 }
 

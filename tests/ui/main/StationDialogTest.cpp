@@ -36,28 +36,27 @@ TEST_F(StationDialog, RefusedIdentityShowsItsMessageAndChangesNothing)
 {
     const struct {
         const char *callsign, *locator, *message;
-        bool callsignEmptied;
     } cases[] = {
-        {"", "JN18GU", "Vous devez entrer un indicatif", false},
-        {"F0ABCDEFGHIJK", "JN18GU", "12 caracteres maximum pour l'indicatif", false},
-        {"F0-AB", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
-        {"F0.AB", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
-        {"F0/AB", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
-        {"F0ABC", "", "Vous devez entrer un locator", false},
-        {"F0ABC", "JN18G", "Le locator doit comporter 6 caracteres", false},
-        {"F0ABC", "JN18GUX", "Le locator doit comporter 6 caracteres", false},
-        {"F0ABC", "JN18G5", "Erreur dans la saisie du locator", false},
-        {"F0ABC", "1N18GU", "Erreur dans la saisie du locator", false},
-        {"F0ABC", "JNX8GU", "Erreur dans la saisie du locator", false},
-        {"F0ABC", "ZZ99ZZ", "Erreur dans la saisie du locator", false}, // no such place
+        {"", "JN18GU", "Vous devez entrer un indicatif"},
+        {"F0ABCDEFGHIJK", "JN18GU", "12 caracteres maximum pour l'indicatif"},
+        {"F0-AB", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
+        {"F0.AB", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
+        {"F0/AB", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
+        {"F0ABC", "", "Vous devez entrer un locator"},
+        {"F0ABC", "JN18G", "Le locator doit comporter 6 caracteres"},
+        {"F0ABC", "JN18GUX", "Le locator doit comporter 6 caracteres"},
+        {"F0ABC", "JN18G5", "Erreur dans la saisie du locator"},
+        {"F0ABC", "1N18GU", "Erreur dans la saisie du locator"},
+        {"F0ABC", "JNX8GU", "Erreur dans la saisie du locator"},
+        {"F0ABC", "ZZ99ZZ", "Erreur dans la saisie du locator"}, // no such place
         // Checked as typed: a case mapping must not turn these into letters.
-        {"f0ß", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
-        {"ﬀ1abc", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
-        {"f0ı", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
-        {"f0abcdefghiß", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", true},
-        {"F0ABC", "jn18ﬀ", "Le locator doit comporter 6 caracteres", false},
-        {"F0ABC", "jn18gı", "Erreur dans la saisie du locator", false},
-        {"F0ABC", "ǆn18gu", "Erreur dans la saisie du locator", false},
+        {"f0ß", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
+        {"ﬀ1abc", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
+        {"f0ı", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
+        {"f0abcdefghiß", "JN18GU", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
+        {"F0ABC", "jn18ﬀ", "Le locator doit comporter 6 caracteres"},
+        {"F0ABC", "jn18gı", "Erreur dans la saisie du locator"},
+        {"F0ABC", "ǆn18gu", "Erreur dans la saisie du locator"},
     };
     for (const auto &t : cases) {
         dialogs.messages.clear();
@@ -65,7 +64,11 @@ TEST_F(StationDialog, RefusedIdentityShowsItsMessageAndChangesNothing)
         station.set(QString::fromUtf8(t.callsign), QString::fromUtf8(t.locator));
         EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8(t.message)}) << t.callsign << " " << t.locator;
         EXPECT_TRUE(station.dialog->isVisible()) << t.callsign;
-        EXPECT_EQ(station.indicatif()->text().isEmpty(), t.callsignEmptied || !*t.callsign) << t.callsign;
+        // The refused field keeps its text, selected, and takes the focus.
+        QLineEdit *refused = QString::fromUtf8(t.message).contains("locator") ? station.locator() : station.indicatif();
+        EXPECT_EQ(refused->text(), QString::fromUtf8(refused == station.locator() ? t.locator : t.callsign));
+        EXPECT_EQ(station.dialog->focusWidget(), refused) << t.callsign << " " << t.locator;
+        EXPECT_EQ(refused->selectedText(), refused->text());
         // The program goes on with the callsign it had.
         EXPECT_EQ(main->state().StationCallsign, "F1AAA") << t.callsign;
         EXPECT_EQ(setting("Setup ", "Indicatif Station"), "F1AAA");
@@ -184,6 +187,18 @@ TEST_F(StationDialog, FirstRunCloseNeedsBothFields)
             dialog->close();
         }
     }
+}
+
+TEST_F(StationDialog, FirstRunQuitEndsTheProgramAndWritesNothing)
+{
+    setIdentity("FXXXX", "JN18GU");
+    StationDriver station = open();
+    EXPECT_FALSE(station.dialog->findChild<QPushButton *>("Annuler")->isVisible());
+    station.indicatif()->setText("F0ABC");
+    station.dialog->findChild<QPushButton *>("Quitter")->click();
+    EXPECT_EQ(endedWith, QList<int>{0});
+    EXPECT_EQ(setting("Setup ", "Indicatif Station"), "FXXXX");
+    EXPECT_FALSE(folder.exists("F0ABC_QRP.log"));
 }
 
 TEST_F(StationDialog, LogFilesThatCannotBeMadeLeaveEverythingAsItWas)
