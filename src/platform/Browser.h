@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -15,6 +16,12 @@ public:
     // Shows the page at `address` in `view` (made by createView). The program
     // follows no loading: a page that cannot be reached shows as the view shows it.
     virtual void navigate(QWidget *view, const QString &address) = 0;
+    // Calls `done` each time a page of `view` has loaded (true) or could not
+    // be (false: no network, no answer). A browser that loads nothing itself
+    // (links to the desktop's browser) never calls it.
+    virtual void watchLoading(QWidget * /*view*/, std::function<void(bool ok)> /*done*/) {}
+    // Shows `html`, a page of the program's own, in `view`.
+    virtual void showPage(QWidget * /*view*/, const QString & /*html*/) {}
 };
 
 } // namespace pendrel

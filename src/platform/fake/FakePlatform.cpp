@@ -62,6 +62,24 @@ void FakeBrowser::navigate(QWidget *view, const QString &address)
 {
     addresses.append(address);
     view->setProperty("address", address);
+    view->setProperty("page", QString());
+    if (const auto done = m_watches.value(view))
+        done(!offline);
+}
+
+void FakeBrowser::watchLoading(QWidget *view, std::function<void(bool ok)> done)
+{
+    m_watches.insert(view, std::move(done));
+}
+
+void FakeBrowser::showPage(QWidget *view, const QString &html)
+{
+    view->setProperty("page", html);
+}
+
+QString FakeBrowser::pageOf(const QWidget *view) const
+{
+    return view ? view->property("page").toString() : QString();
 }
 
 QString FakeBrowser::addressOf(const QWidget *view) const

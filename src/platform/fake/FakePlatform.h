@@ -71,9 +71,16 @@ class FakeBrowser : public Browser {
 public:
     QWidget *createView(QWidget *parent) override;
     void navigate(QWidget *view, const QString &address) override;
+    void watchLoading(QWidget *view, std::function<void(bool ok)> done) override;
+    void showPage(QWidget *view, const QString &html) override;
     int viewsCreated = 0;
     QStringList addresses; // every navigation, in order
+    bool offline = false;  // every navigation fails, as without a network
     QString addressOf(const QWidget *view) const; // the last address shown in `view`
+    QString pageOf(const QWidget *view) const;    // the last page of the program's own shown in `view`
+
+private:
+    QHash<const QWidget *, std::function<void(bool ok)>> m_watches;
 };
 
 } // namespace pendrel

@@ -24,17 +24,23 @@ Browser *ModuleBrowser::loaded()
     return m_module;
 }
 
-QWidget *ModuleBrowser::createView(QWidget *parent)
+Browser &ModuleBrowser::active()
 {
     Browser *module = loaded();
-    return (module ? *module : m_fallback).createView(parent);
+    return module ? *module : m_fallback;
 }
 
-void ModuleBrowser::navigate(QWidget *view, const QString &address)
+QWidget *ModuleBrowser::createView(QWidget *parent) { return active().createView(parent); }
+
+// A view made after the module failed to load is the fallback's, as are all
+// its views: the choice is made once.
+void ModuleBrowser::navigate(QWidget *view, const QString &address) { active().navigate(view, address); }
+
+void ModuleBrowser::watchLoading(QWidget *view, std::function<void(bool ok)> done)
 {
-    // A view made before the module failed to load is the fallback's.
-    Browser *module = loaded();
-    (module ? *module : m_fallback).navigate(view, address);
+    active().watchLoading(view, std::move(done));
 }
+
+void ModuleBrowser::showPage(QWidget *view, const QString &html) { active().showPage(view, html); }
 
 } // namespace pendrel

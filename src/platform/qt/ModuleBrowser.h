@@ -13,10 +13,14 @@ public:
     explicit ModuleBrowser(Browser &fallback = linkBrowser()) : m_fallback(fallback) {}
     QWidget *createView(QWidget *parent) override;
     void navigate(QWidget *view, const QString &address) override;
+    void watchLoading(QWidget *view, std::function<void(bool ok)> done) override;
+    void showPage(QWidget *view, const QString &html) override;
 
 private:
     // The browser of the module, loading it on the first call; null without it.
     Browser *loaded();
+    // The module's browser, or the fallback without it.
+    Browser &active();
 
     Browser &m_fallback;
     Browser *m_module = nullptr;

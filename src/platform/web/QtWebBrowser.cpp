@@ -1,13 +1,29 @@
 #include "platform/web/QtWebBrowser.h"
 
 #include <QUrl>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace pendrel {
 
 QWidget *QtWebBrowser::createView(QWidget *parent)
 {
-    return new QWebEngineView(parent);
+    auto *view = new QWebEngineView(parent);
+    // A page that cannot be loaded is told by the window, in French.
+    view->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    return view;
+}
+
+void QtWebBrowser::watchLoading(QWidget *view, std::function<void(bool ok)> done)
+{
+    if (auto *web = qobject_cast<QWebEngineView *>(view))
+        QObject::connect(web, &QWebEngineView::loadFinished, web, std::move(done));
+}
+
+void QtWebBrowser::showPage(QWidget *view, const QString &html)
+{
+    if (auto *web = qobject_cast<QWebEngineView *>(view))
+        web->setHtml(html);
 }
 
 void QtWebBrowser::navigate(QWidget *view, const QString &address)

@@ -9,10 +9,7 @@
 #include <QStyle>
 
 namespace pendrel::ui {
-namespace {
 
-// The words of a heading as one text, the blanks between them standing for
-// the columns in between.
 QString headingText(const QList<std::pair<int, QString>> &words)
 {
     QString text;
@@ -27,8 +24,6 @@ QString headingText(const QList<std::pair<int, QString>> &words)
     }
     return text;
 }
-
-} // namespace
 
 QList<ColumnHeading> logListHeadings()
 {

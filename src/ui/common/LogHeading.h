@@ -18,6 +18,10 @@ struct ColumnHeading {
     QString toolTip = {};
 };
 
+// The words of a heading as one text, the first word at the start, the
+// blanks between them standing for the columns in between.
+QString headingText(const QList<std::pair<int, QString>> &words);
+
 // The headings of a log list line (the main list and the windows that show
 // whole list lines): the row number, the callsign, the département, and so on
 // up to the bonus. The five sort buttons are Tri_Ind, Tri_Dpt, Tri_Date,

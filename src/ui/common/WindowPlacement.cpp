@@ -8,14 +8,23 @@
 namespace pendrel::ui {
 namespace {
 
-void centreOnScreen(QWidget *window)
+// Inside the screen's available area, no larger than it (as far as the
+// window's least size allows: its title bar stays reachable), centred.
+void placeOnScreen(QWidget *window)
 {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
+    QSize frame = window->frameGeometry().size() - window->size();
+    if (frame.isNull()) // not framed yet by the window manager: a title bar and borders
+        frame = QSize(12, 40);
+    const QSize room = area.size() - frame;
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
     const QSize size = window->frameGeometry().size();
-    window->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+    window->move(std::max(area.left(), area.left() + (area.width() - size.width()) / 2),
+                 std::max(area.top(), area.top() + (area.height() - size.height()) / 2));
 }
 
 // Centres the window it watches at its first Show event, then goes.
@@ -25,7 +34,7 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show) {
-            centreOnScreen(static_cast<QWidget *>(watched));
+            placeOnScreen(static_cast<QWidget *>(watched));
             watched->removeEventFilter(this);
             deleteLater();
         }

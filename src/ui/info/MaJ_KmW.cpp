@@ -1,12 +1,19 @@
 #include "ui/info/MaJ_KmW.h"
 
 #include "core/info/WebAddresses.h"
+#include "core/storage/QsoRecord.h"
+#include "ui/common/LogHeading.h"
 #include "ui/common/NamedControls.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 namespace pendrel::ui {
@@ -21,9 +28,51 @@ QLineEdit *box(const char *name, const QString &text, QWidget *parent)
     return b;
 }
 
-const QString ColumnHeadings = QStringLiteral(
-    "     N°   Indicatif           Dpt   Prénom                Loc       Date       QTR  Mode   QRG  Rst R Rst E"
-    "               QTH                            QRB   My Loc Pwr  Km/W Pts Bonus");
+// The words over the ranking lines (log list lines), each at its column from 1.
+QString columnHeadings()
+{
+    return QString(3, u' ') +
+           headingText({{4, QStringLiteral("N°")},     {8, QStringLiteral("Indicatif")}, {22, QStringLiteral("Dpt")},
+                        {27, QStringLiteral("Prénom")}, {42, QStringLiteral("Loc")},      {50, QStringLiteral("Date")},
+                        {60, QStringLiteral("QTR")},    {67, QStringLiteral("Mode")},     {72, QStringLiteral("QRG")},
+                        {79, QStringLiteral("Rst R")},  {85, QStringLiteral("Rst E")},    {103, QStringLiteral("QTH")},
+                        {122, QStringLiteral("QRB")},   {128, QStringLiteral("My Loc")},  {135, QStringLiteral("Pwr")},
+                        {140, QStringLiteral("Km/W")},  {145, QStringLiteral("Pts")},     {149, QStringLiteral("Bonus")}});
+}
+
+// Where a line box draws its first character, from its left edge: the
+// style's contents rectangle, then the box's own margin of 2 pixels.
+int textStart(const QLineEdit *box)
+{
+    QStyleOptionFrame panel;
+    panel.initFrom(box);
+    panel.rect = box->rect();
+    panel.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, box) : 0;
+    panel.midLineWidth = 0;
+    panel.state |= QStyle::State_Sunken;
+    const QMargins margins = box->textMargins();
+    return box->style()->subElementRect(QStyle::SE_LineEditContents, &panel, box).left() + margins.left() + 2;
+}
+
+// Keeps the headings' first column over the lines' once the style has
+// polished and sized the boxes.
+class HeadingAligner : public QObject {
+public:
+    HeadingAligner(QLabel *heading, QLineEdit *line) : QObject(heading), m_heading(heading), m_line(line)
+    {
+        line->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+            m_heading->setContentsMargins(textStart(m_line), 0, 0, 0);
+        return false;
+    }
+
+private:
+    QLabel *m_heading;
+    QLineEdit *m_line;
+};
 
 } // namespace
 
@@ -31,16 +80,34 @@ MaJ_KmW::MaJ_KmW(Browser &browser, const RankingFigures &figures, QWidget *paren
     : WebPage(browser, QStringLiteral("Mise a jour de votre classement 'Chasseurs' ou 'Activateurs'"),
               web::rankingPageAddress(), parent)
 {
+    // The two ranking lines and their headings scroll sideways together, so
+    // that each heading stays over its column and the window fits the screen.
+    auto *lines = new QWidget;
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    auto *heading = namedLabel("Label1", ColumnHeadings, this);
-    auto *bestKmW = box("Le_KmW_Max", figures.bestKmWLine, this);
-    auto *bestQrb = box("Le_QRB_Max", figures.bestQrbLine, this);
-    for (QWidget *line : {static_cast<QWidget *>(heading), static_cast<QWidget *>(bestKmW),
-                          static_cast<QWidget *>(bestQrb)})
-        line->setFont(fixed);
+    lines->setFont(fixed);
+    auto *heading = namedLabel("Label1", columnHeadings(), lines);
+    auto *bestKmW = box("Le_KmW_Max", figures.bestKmWLine, lines);
+    auto *bestQrb = box("Le_QRB_Max", figures.bestQrbLine, lines);
+    const int wholeLine = QFontMetrics(fixed).horizontalAdvance(QString(QsoRecord::ListLineLength + 1, u'0'));
+    for (QLineEdit *line : {bestKmW, bestQrb})
+        line->setMinimumWidth(wholeLine + 2 * textStart(line));
+    heading->setIndent(0);
+    new HeadingAligner(heading, bestKmW);
+    auto *column = new QVBoxLayout(lines);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(heading);
+    column->addWidget(bestKmW);
+    column->addWidget(namedLabel("Label2", QStringLiteral("Meilleur Distance"), lines));
+    column->addWidget(bestQrb);
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("Lignes_Classement"));
+    scroller->setWidget(lines);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setFixedHeight(lines->sizeHint().height() + scroller->horizontalScrollBar()->sizeHint().height());
 
     auto *totals = new QHBoxLayout;
-    totals->addWidget(namedLabel("Label2", QStringLiteral("Meilleur Distance"), this));
     totals->addStretch(1);
     totals->addWidget(namedLabel("Label4", QStringLiteral("Total des points :"), this));
     totals->addWidget(box("Tot_P", figures.totalPoints, this));
@@ -48,10 +115,8 @@ MaJ_KmW::MaJ_KmW(Browser &browser, const RankingFigures &figures, QWidget *paren
     totals->addWidget(box("Tot_QSO", figures.qsoCount, this));
 
     top()->addWidget(namedLabel("Label3", QStringLiteral("Meilleur Km/W"), this));
-    top()->addWidget(heading);
-    top()->addWidget(bestKmW);
+    top()->addWidget(scroller);
     top()->addLayout(totals);
-    top()->addWidget(bestQrb);
 }
 
 } // namespace pendrel::ui

@@ -85,7 +85,7 @@ void Main::connectBehaviour()
 void Main::start()
 {
     SettingsStore &store = m_platform.settings;
-    resize(sizeHint());
+    resize(openingSize());
     centreWhenFirstShown(this);
 
     m_c.Bande_A->clear();

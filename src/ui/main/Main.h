@@ -99,6 +99,7 @@ protected:
 
 private:
     void buildControls();
+    QSize openingSize() const;
     void buildMenus();
     QWidget *buildStationFrame();
     QWidget *buildEntryFrame();

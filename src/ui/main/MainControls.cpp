@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStringListModel>
@@ -132,8 +133,11 @@ QWidget *Main::buildStationFrame()
     grid->addWidget(m_c.Total_P, 0, 10);
     grid->addWidget(m_c.Label12, 1, 9);
     grid->addWidget(m_c.KmW_Max, 1, 10);
-    grid->addWidget(m_c.Label23, 0, 11);
-    grid->addWidget(m_c.Flag_Kmw, 1, 11);
+    // The portable station's "(QSO n de la sortie)" wraps below "Pts" on a
+    // narrow screen rather than widen the window when an outing starts.
+    m_c.Label23->setWordWrap(true);
+    grid->addWidget(m_c.Label23, 0, 11, 2, 1, Qt::AlignTop | Qt::AlignLeft);
+    grid->addWidget(m_c.Flag_Kmw, 1, 12);
     return frame;
 }
 
@@ -242,6 +246,19 @@ QWidget *Main::buildEntryFrame()
     layout->addWidget(scroller);
     layout->addLayout(buttons);
     return frame;
+}
+
+// Wide enough for the whole entry line, QRB to bonus, when the screen allows;
+// on a narrower screen the fields scroll sideways.
+QSize Main::openingSize() const
+{
+    const auto *scroller = findChild<QScrollArea *>(QStringLiteral("EntryScroll"));
+    QSize size = sizeHint();
+    if (scroller && scroller->widget())
+        size.rwidth() += std::max(0, scroller->widget()->sizeHint().width() - scroller->sizeHint().width());
+    if (const QScreen *shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() - QSize(20, 40));
+    return size.expandedTo(minimumSizeHint());
 }
 
 // The column headings are drawn by LogHeading from the column map of the

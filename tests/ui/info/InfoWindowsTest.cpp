@@ -9,9 +9,11 @@
 
 #include <QAction>
 #include <QDirIterator>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 
 namespace pendrel::test {
 namespace {
@@ -219,6 +221,26 @@ TEST_F(InfoWindowsTest, WebWindowsMadeOnlyWhenOpenedAndSentToTheirPage)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST_F(InfoWindowsTest, WithoutANetworkAPageSaysSoInFrenchAndTriesAgain)
+{
+    startWithLog(false);
+    browser.offline = true;
+    trigger("Mnu_Cluster");
+    QWidget *w = window("Cluster_Qrp");
+    ASSERT_NE(w, nullptr);
+    QWidget *view = child<QWidget>(w, "WebBrowser1");
+    auto *retry = child<QPushButton>(w, "Reessayer");
+    EXPECT_TRUE(browser.pageOf(view).contains("Pas de connexion : la page " + web::clusterPageAddress() +
+                                              " n'a pas pu être chargée."))
+        << browser.pageOf(view).toStdString();
+    EXPECT_TRUE(retry->isVisible());
+    browser.offline = false;
+    retry->click();
+    EXPECT_FALSE(retry->isVisible());
+    EXPECT_EQ(browser.addresses.count(web::clusterPageAddress()), 2);
+    EXPECT_EQ(browser.pageOf(view), "");
+}
+
 TEST_F(InfoWindowsTest, RankingWindowShowsTheFiguresAndClearsTheReminderOfItsKind)
 {
     for (const bool portable : {false, true}) {
@@ -236,7 +258,25 @@ TEST_F(InfoWindowsTest, RankingWindowShowsTheFiguresAndClearsTheReminderOfItsKin
         EXPECT_EQ(lineText(w, "Le_KmW_Max"), expected.bestKmWLine);
         EXPECT_EQ(lineText(w, "Tot_P"), c().Total_P->text());
         EXPECT_EQ(lineText(w, "Tot_QSO"), QString::number(lines.size()));
-        EXPECT_TRUE(child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("     N°   Indicatif")));
+        // Each heading stands over its column of the lines: "Indicatif" (column 8)
+        // starts where the callsign F... of the line starts, on screen.
+        auto *heading = child<QLabel>(w, "Label1");
+        auto *line = child<QLineEdit>(w, "Le_KmW_Max");
+        const auto firstInk = [w](QWidget *part, int fromX) {
+            const QImage image = w->grab().toImage();
+            const QRect r(part->mapTo(w, QPoint()), part->size());
+            for (int x = std::max(r.left(), fromX); x <= r.right(); ++x)
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    if (qGray(image.pixel(x, y)) < 110)
+                        return x;
+            return -1;
+        };
+        const QFontMetrics metrics(line->font());
+        const int column8 = line->mapTo(w, QPoint()).x() + metrics.horizontalAdvance(QString(6, u'0'));
+        EXPECT_NEAR(firstInk(heading, column8), firstInk(line, column8), 2);
+        for (const auto &[word, column] : {std::pair{"N°", 4}, {"QRB", 122}, {"Km/W", 140}, {"Bonus", 149}})
+            EXPECT_EQ(heading->text().indexOf(QString::fromUtf8(word)), column - 1) << word;
+        EXPECT_LE(w->frameGeometry().width(), w->screen()->availableGeometry().width());
         EXPECT_FALSE(c().Flag_Kmw->isVisible());
         EXPECT_EQ(setting("Setup F0ABC", portable ? settings::MeilleurKmWP : settings::MeilleurKmWF), "False");
         EXPECT_EQ(setting("Setup F0ABC", portable ? settings::MeilleurKmWF : settings::MeilleurKmWP), "True");
