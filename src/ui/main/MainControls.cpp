@@ -136,6 +136,8 @@ QWidget *Main::buildStationFrame()
     // The portable station's "(QSO n de la sortie)" wraps below "Pts" on a
     // narrow screen rather than widen the window when an outing starts.
     m_c.Label23->setWordWrap(true);
+    m_c.Label23->setContentsMargins(
+        0, std::max(0, m_c.Total_P->sizeHint().height() - m_c.Label23->sizeHint().height()) / 2, 0, 0);
     grid->addWidget(m_c.Label23, 0, 11, 2, 1, Qt::AlignTop | Qt::AlignLeft);
     grid->addWidget(m_c.Flag_Kmw, 1, 12);
     return frame;
