@@ -153,13 +153,35 @@ TEST(AdifImport, FieldRules)
     }
 }
 
-TEST(AdifImport, PowerZeroLeavesTheKmPerWattEmpty)
+// The station's locator and power score every QSO: an import refuses values
+// the entry would refuse, with its message, and leaves the log as it was.
+TEST(AdifImport, StationValuesAreCheckedAsTheEntryChecksThem)
 {
-    Import imp;
-    imp.request.power = "0";
-    const adif::ImportResult r = imp.run(qso("F1AAA", "20080125", "1435", "<GRIDSQUARE:6>JN03TJ<BAND:3>40m"));
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.importedLines[0].mid(106, 23), "612   JN18GU  0        ");
+    const struct {
+        StationKind kind;
+        QString locator, power, message;
+    } cases[] = {
+        {StationKind::Fixed, "ZZ99ZZ", "5", "Erreur dans la saisie du locator"},
+        {StationKind::Fixed, "JN18G", "5", "Le locator doit comporter 6 caracteres"},
+        {StationKind::Fixed, "JN18GU", "0", "Entrez la puissance de l'emetteur"},
+        {StationKind::Fixed, "JN18GU", "", "Entrez la puissance de l'emetteur"},
+        {StationKind::Fixed, "JN18GU", QString(400, u'9'), "Attention 10 Watts maximum"},
+        {StationKind::Portable, "JN18ZZ", "5", "6 caracteres pour le locator"},
+        {StationKind::Portable, "", "5", "Entrez le locator du portable"},
+        {StationKind::Portable, "JN18GU", "5W", "Que des chiffres pour la puissance"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.locator.toStdString() + " " + c.power.toStdString());
+        Import imp(c.kind);
+        imp.request.ownLocator = c.locator;
+        imp.request.power = c.power;
+        const QByteArray before = imp.folder.read(imp.logName());
+        const adif::ImportResult r = imp.run(qso("F1AAA", "20080125", "1435", "<GRIDSQUARE:6>JN03TJ<BAND:3>40m"));
+        EXPECT_FALSE(r.ok);
+        ASSERT_EQ(r.messages.size(), 1);
+        EXPECT_EQ(r.messages[0], c.message + "\r\nLe log est resté tel qu'il était.");
+        EXPECT_EQ(imp.folder.read(imp.logName()), before);
+    }
 }
 
 TEST(AdifImport, FifthQsoBonus)

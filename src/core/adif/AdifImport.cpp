@@ -2,6 +2,8 @@
 
 #include "core/adif/AdifFile.h"
 #include "core/adif/AdifQsoLine.h"
+#include "core/entry/FieldRules.h"
+#include "core/storage/StationIdentity.h"
 #include "core/storage/QsoRecord.h"
 #include "core/storage/SystemError.h"
 
@@ -35,6 +37,23 @@ ImportResult cancelled(ImportResult result)
     return refused(std::move(result), QStringLiteral("Import annulé."));
 }
 
+// The station's locator and power score every imported QSO: they are checked
+// as the entry checks them, with its messages; empty when they are sound.
+QString stationProblem(const ImportRequest &request)
+{
+    if (request.kind == StationKind::Fixed) {
+        if (const IdentityVerdict locator = checkStationLocator(request.ownLocator); !locator.accepted())
+            return locator.message;
+    }
+    EntryFields station;
+    station.kind = request.kind;
+    (request.kind == StationKind::Fixed ? station.Pwr_F : station.Pwr_P) = request.power;
+    station.L_Station_P = request.ownLocator;
+    station.Ind_A = QStringLiteral("F0AAA");
+    const FieldVerdict verdict = checkField(EntryField::Ind_A, station);
+    return verdict.accepted ? QString() : verdict.message;
+}
+
 } // namespace
 
 QString importQuestion(const QString &ownLocator, const QString &power)
@@ -59,6 +78,8 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     ImportResult result;
     result.outingQsoCount = request.outingQsoCount;
     const QString adifName = QFileInfo(request.adifPath).fileName();
+    if (const QString problem = stationProblem(request); !problem.isEmpty())
+        return refused(result, problem);
 
     const LogStore store(request.dataFolder, writer);
     const QString logPath = store.logPath(request.callsign, request.kind);

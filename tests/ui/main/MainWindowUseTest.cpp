@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolTip>
 
@@ -369,6 +370,26 @@ TEST_F(MainWindowUse, SortIsMarkedAndKeepsTheSelectedQsoSelected)
 }
 
 // ---- Size ------------------------------------------------------------------
+
+// Windows open inside the screen, the help too (taller than a netbook's), and
+// the main window keeps its size when an outing starts.
+TEST_F(MainWindowUse, WindowsOpenInsideTheScreenAndKeepTheirSize)
+{
+    startStation();
+    const QRect area = main->screen()->availableGeometry();
+    const QSize before = main->size();
+    c().mnu_sortie->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(main->size(), before);
+
+    main->findChild<QAction *>("Mnu_Mode_Emploi")->trigger();
+    QApplication::processEvents();
+    auto *help = main->findChild<QWidget *>("Notice");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(area.contains(help->frameGeometry()))
+        << help->frameGeometry().x() << "," << help->frameGeometry().y() << " " << help->frameGeometry().width() << "x"
+        << help->frameGeometry().height();
+}
 
 TEST_F(MainWindowUse, MainWindowFitsANetbookScreenAndTheEntryFollowsTheFocus)
 {
