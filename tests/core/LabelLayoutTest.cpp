@@ -176,11 +176,14 @@ TEST(LabelStock, EveryRowLiesOnItsLabelsAndTheSheet)
         moved.offsetDown = 1.5;
         const QStringList places = stepLines(labelSteps(moved)).filter(QRegularExpression("^R "));
         ASSERT_EQ(places.size(), 2) << t.format;
+        const auto mm = [](double v) { return QString::number(v, 'g', 6); };
         EXPECT_EQ(places[1], QStringLiteral("R 2 %1 %2 %3 %4")
-                                 .arg(t.top + t.pitch + 1.5)
-                                 .arg(stock.left)
-                                 .arg(t.height)
-                                 .arg(stock.secondColumn()));
+                                 .arg(mm(t.top + t.pitch + 1.5), mm(stock.left), mm(t.height), mm(stock.secondColumn())));
+        // The last row of a sheet, written as a person writes it.
+        const QStringList all = stepLines(labelSteps(job(t.format, true, qsoLines(16)))).filter(QRegularExpression("^R 8 "));
+        ASSERT_EQ(all.size(), 1);
+        EXPECT_EQ(all[0].split(' ')[2], mm(t.top + 7 * t.pitch)) << all[0].toStdString();
+        EXPECT_LE(all[0].split(' ')[2].size(), 6) << all[0].toStdString();
     }
     EXPECT_EQ(&labelStock(0), &labelStock(1));
 }

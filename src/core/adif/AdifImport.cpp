@@ -3,8 +3,8 @@
 #include "core/adif/AdifFile.h"
 #include "core/adif/AdifQsoLine.h"
 #include "core/entry/FieldRules.h"
-#include "core/storage/StationIdentity.h"
 #include "core/storage/QsoRecord.h"
+#include "core/storage/StationIdentity.h"
 #include "core/storage/SystemError.h"
 
 #include <QFileInfo>

@@ -239,14 +239,15 @@ QStringList stepLines(const QList<PrintStep> &steps)
         case PrintStep::Kind::Question: out.append(QStringLiteral("Q ") + step.text); break;
         case PrintStep::Kind::EndJob: out.append(QStringLiteral("E")); break;
         case PrintStep::Kind::AbandonJob: out.append(QStringLiteral("A")); break;
-        case PrintStep::Kind::Place:
+        case PrintStep::Kind::Place: {
+            // Millimetres to a hundredth at most, as a person writes them ("12.9", "216.3").
+            const auto mm = [](double v) { return QString::number(v, 'g', 6); };
             out.append(QStringLiteral("R %1 %2 %3 %4 %5")
                            .arg(step.pointSize)
-                           .arg(step.area.top())
-                           .arg(step.area.left())
-                           .arg(step.area.height())
-                           .arg(step.secondColumn));
+                           .arg(mm(step.area.top()), mm(step.area.left()), mm(step.area.height()),
+                                mm(step.secondColumn)));
             break;
+        }
         case PrintStep::Kind::NewPage:
         case PrintStep::Kind::Sheets: break;
         }
