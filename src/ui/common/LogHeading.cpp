@@ -25,6 +25,16 @@ QString headingText(const QList<std::pair<int, QString>> &words)
     return text;
 }
 
+QList<std::pair<int, QString>> logLineCaptions(const QString &kmwCaption)
+{
+    return {{4, QStringLiteral("N°")},     {8, QStringLiteral("Indicatif")}, {22, QStringLiteral("Dpt")},
+            {27, QStringLiteral("Prénom")}, {42, QStringLiteral("Loc")},      {50, QStringLiteral("Date")},
+            {60, QStringLiteral("QTR")},    {67, QStringLiteral("Mode")},     {72, QStringLiteral("QRG")},
+            {79, QStringLiteral("Rst R")},  {85, QStringLiteral("Rst E")},    {103, QStringLiteral("QTH")},
+            {122, QStringLiteral("QRB")},   {128, QStringLiteral("My Loc")},  {135, QStringLiteral("Pwr")},
+            {140, kmwCaption},              {145, QStringLiteral("Pts")},     {149, QStringLiteral("Bonus")}};
+}
+
 QList<ColumnHeading> logListHeadings()
 {
     // QTH is centred over its thirty columns, so that it stays clear of "RstE";

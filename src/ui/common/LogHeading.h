@@ -22,6 +22,13 @@ struct ColumnHeading {
 // blanks between them standing for the columns in between.
 QString headingText(const QList<std::pair<int, QString>> &words);
 
+// The caption words of the windows that show whole log list lines without
+// sorting them (label selection, ranking page), each at its column from 1;
+// the two reports share one blank, as do the points and the bonus, and QTH
+// stands over the middle of its thirty columns. The km/W column is named as
+// each window names it.
+QList<std::pair<int, QString>> logLineCaptions(const QString &kmwCaption);
+
 // The headings of a log list line (the main list and the windows that show
 // whole list lines): the row number, the callsign, the département, and so on
 // up to the bonus. The five sort buttons are Tri_Ind, Tri_Dpt, Tri_Date,

@@ -28,17 +28,8 @@ QLineEdit *box(const char *name, const QString &text, QWidget *parent)
     return b;
 }
 
-// The words over the ranking lines (log list lines), each at its column from 1.
-QString columnHeadings()
-{
-    return QString(3, u' ') +
-           headingText({{4, QStringLiteral("N°")},     {8, QStringLiteral("Indicatif")}, {22, QStringLiteral("Dpt")},
-                        {27, QStringLiteral("Prénom")}, {42, QStringLiteral("Loc")},      {50, QStringLiteral("Date")},
-                        {60, QStringLiteral("QTR")},    {67, QStringLiteral("Mode")},     {72, QStringLiteral("QRG")},
-                        {79, QStringLiteral("Rst R")},  {85, QStringLiteral("Rst E")},    {103, QStringLiteral("QTH")},
-                        {122, QStringLiteral("QRB")},   {128, QStringLiteral("My Loc")},  {135, QStringLiteral("Pwr")},
-                        {140, QStringLiteral("Km/W")},  {145, QStringLiteral("Pts")},     {149, QStringLiteral("Bonus")}});
-}
+// The words over the ranking lines (log list lines), each over its column.
+QString columnHeadings() { return QString(3, u' ') + headingText(logLineCaptions(QStringLiteral("Km/W"))); }
 
 // Where a line box draws its first character, from its left edge: the
 // style's contents rectangle, then the box's own margin of 2 pixels.

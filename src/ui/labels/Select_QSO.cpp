@@ -67,19 +67,8 @@ QListView *listView(const char *name, QAbstractItemModel *model, QWidget *parent
     return view;
 }
 
-// The words of the selection lists' headings, each over its column of a log
-// list line (1-based); the two reports share one blank between them, as do
-// the points and the bonus; QTH stands over the middle of its thirty columns.
-QList<ColumnHeading> selectionHeadings()
-{
-    return {{"Label_Colonnes",
-             {{4, QStringLiteral("N°")},      {8, QStringLiteral("Indicatif")}, {22, QStringLiteral("Dpt")},
-              {27, QStringLiteral("Prénom")}, {42, QStringLiteral("Loc")},      {50, QStringLiteral("Date")},
-              {60, QStringLiteral("QTR")},    {67, QStringLiteral("Mode")},     {72, QStringLiteral("QRG")},
-              {79, QStringLiteral("Rst R")},  {85, QStringLiteral("Rst E")},    {103, QStringLiteral("QTH")},
-              {122, QStringLiteral("QRB")},   {128, QStringLiteral("My Loc")},  {135, QStringLiteral("Pwr")},
-              {140, QStringLiteral("K/W")},   {145, QStringLiteral("Pts")},     {149, QStringLiteral("Bonus")}}}};
-}
+// The selection lists' headings: the window's own words, each over its column.
+QList<ColumnHeading> selectionHeadings() { return {{"Label_Colonnes", logLineCaptions(QStringLiteral("K/W"))}}; }
 
 // The headings of a list, each over its column.
 LogHeading *heading(const char *name, QListView *list, QWidget *parent)
