@@ -213,6 +213,82 @@ TEST(AdifImport, FifthQsoBonus)
     }
 }
 
+// A QSO already in the log (same callsign, date, time to the minute, band and
+// mode, as they would be stored) is not imported again; the closing message
+// counts those skipped. Two identical records of one file are two QSOs.
+TEST(AdifImport, QsosAlreadyInTheLogAreSkipped)
+{
+    const QByteArray cw20 = "<BAND:3>20m<MODE:2>CW";
+    const struct {
+        const char *what;
+        QByteArray file;
+        int added, skipped;
+    } cases[] = {
+        {"the same QSO", qso("F1AAA", "20080125", "1435", cw20), 0, 1},
+        {"seconds do not count", qso("F1AAA", "20080125", "143559", cw20), 0, 1},
+        {"a frequency of the band", qso("F1AAA", "20080125", "1435", "<FREQ:6>14.070<MODE:2>CW"), 0, 1},
+        {"typed in lower case", qso("f1aaa", "20080125", "1435", "<BAND:3>20m<MODE:2>cw"), 0, 1},
+        {"another band", qso("F1AAA", "20080125", "1435", "<BAND:3>40m<MODE:2>CW"), 1, 0},
+        {"another mode", qso("F1AAA", "20080125", "1435", "<BAND:3>20m<MODE:3>SSB"), 1, 0},
+        {"a mode the import cuts to another", qso("F1AAA", "20080125", "1435", "<BAND:3>20m<MODE:4>CWXX"), 1, 0},
+        {"another minute", qso("F1AAA", "20080125", "1436", cw20), 1, 0},
+        {"another day", qso("F1AAA", "20080126", "1435", cw20), 1, 0},
+        {"twice in the file, not in the log", qso("F2BBB", "20080125", "1435", cw20) + qso("F2BBB", "20080125", "1435", cw20), 2, 0},
+        {"half of the file in the log", qso("F1AAA", "20080125", "1435", cw20) + qso("F3CCC", "20080125", "1500", cw20), 1, 1},
+        {"two in the log", qso("F1AAA", "20080125", "1435", cw20) + qso("F1AAA", "20080125", "1435", cw20), 0, 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Import imp;
+        imp.setLog({logLine("F1AAA", "25/01/08", "14:35")});
+        const QByteArray before = imp.folder.read(imp.logName());
+        const adif::ImportResult r = imp.run("<EOH>" + c.file);
+        ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
+        EXPECT_EQ(r.importedLines.size(), c.added);
+        EXPECT_EQ(imp.logLines().size(), 1 + c.added);
+        if (c.added == 0) {
+            EXPECT_EQ(imp.folder.read(imp.logName()), before) << "nothing to write";
+        }
+        const QString skipped = c.skipped == 1
+                                    ? QStringLiteral("1 QSO déjà présent dans le log n'a pas été importé")
+                                    : QStringLiteral("%1 QSO déjà présents dans le log n'ont pas été importés").arg(c.skipped);
+        EXPECT_EQ(r.messages.contains(skipped), c.skipped > 0) << r.messages.join('|').toStdString();
+    }
+}
+
+// The bonus goes to the fifth QSO the import adds, not to a skipped one.
+TEST(AdifImport, SkippedQsosDoNotCountTowardsTheBonus)
+{
+    Import imp(StationKind::Portable, QDate(2026, 6, 1));
+    imp.setLog({logLine("F1AA0", "25/01/08", "14:00"), logLine("F1AA1", "25/01/08", "14:01")});
+    QByteArray file = "<EOH>";
+    for (int i = 0; i < 7; ++i)
+        file += qso("F1AA" + QByteArray::number(i), "20080125", "140" + QByteArray::number(i), "<BAND:3>20m<MODE:2>CW");
+    const adif::ImportResult r = imp.run(file);
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.importedLines.size(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(r.importedLines[i].mid(134, 2), i == 4 ? "10" : "  ") << i;
+}
+
+// Importing the export of a log into that log adds nothing.
+TEST(AdifImport, ReimportingTheExportAddsNothing)
+{
+    Import imp;
+    QStringList log;
+    for (int i = 0; i < 5; ++i)
+        log << logLine(QStringLiteral("F%1ABC").arg(i), QStringLiteral("1%1/06/99").arg(i), "14:35");
+    imp.setLog(log);
+    const adif::ExportResult exported = adif::exportFixedLog(imp.folder.dir(), "F0ABC");
+    ASSERT_TRUE(exported.ok);
+    imp.request.adifPath = exported.path;
+    const adif::ImportResult r = adif::importFile(imp.request);
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(r.importedLines.isEmpty());
+    EXPECT_EQ(imp.logLines(), log);
+    EXPECT_EQ(r.messages.last(), "5 QSO déjà présents dans le log n'ont pas été importés");
+}
+
 TEST(AdifImport, BlockGoesWhereTheFirstRecordBelongs)
 {
     const QStringList log = {logLine("F1A", "01/01/08", "10:00"), logLine("F1B", "05/01/08", "10:00"),

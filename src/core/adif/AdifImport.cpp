@@ -108,6 +108,12 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     }
 
     QsoLineBuilder builder({request.kind, request.ownLocator, request.power, request.today.month()});
+    // Importing a file twice adds nothing: a QSO already in the log is skipped.
+    QSet<QString> present;
+    for (const QString &line : log.lines)
+        if (!LogStore::isBlank(line))
+            present.insert(duplicateKey(line));
+    builder.setPresent(std::move(present));
     QString problem;
     qsizetype records = 0;
     qsizetype dated = -1; // the first imported line whose record has a valid date
@@ -124,9 +130,12 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
                               .arg(adifName);
                 return false;
             }
+            QString line = builder.line(record);
+            if (line.isEmpty())
+                return true;
             if (dated < 0 && !logDate(record.raw("QSO_DATE")).isEmpty())
                 dated = result.importedLines.size();
-            result.importedLines.append(builder.line(record));
+            result.importedLines.append(std::move(line));
             return true;
         },
         [&progress, fileSize](qint64 done, qint64) { return !progress || progress(fileSize + done, 2 * fileSize); });
@@ -135,8 +144,19 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
         return cancelled(result);
     if (!problem.isEmpty())
         return refused(result, problem);
-    if (result.importedLines.isEmpty())
+    if (result.importedLines.isEmpty() && builder.skipped() == 0)
         return refused(result, QStringLiteral("Le fichier %1 ne contient aucun QSO au format ADIF.").arg(adifName));
+    const QString skippedMessage =
+        builder.skipped() == 1
+            ? QStringLiteral("1 QSO déjà présent dans le log n'a pas été importé")
+            : QStringLiteral("%1 QSO déjà présents dans le log n'ont pas été importés").arg(builder.skipped());
+    if (result.importedLines.isEmpty()) {
+        // Every QSO of the file is in the log already: nothing to write.
+        result.ok = true;
+        result.insertedAt = log.lines.size();
+        result.messages = builder.messages() << skippedMessage;
+        return result;
+    }
 
     // The log is read again under the data folder's lock and the block placed
     // in what it holds now: QSOs added since the first read (a QSO logged in
@@ -172,6 +192,8 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     }
     result.ok = true;
     result.messages = builder.messages();
+    if (builder.skipped() > 0)
+        result.messages.append(skippedMessage);
     return result;
 }
 

@@ -93,10 +93,20 @@ QString QsoLineBuilder::band(const Record &record)
     return bandFromName(m_scratch);
 }
 
+QString duplicateKey(QStringView line)
+{
+    const auto field = [line](FieldColumns c) { return recordField(line, c).trimmed(); };
+    return QStringList{field(RecordColumn::Indicatif).toString(), field(RecordColumn::Date).toString(),
+                       field(RecordColumn::QTR).toString(), field(RecordColumn::QRG).toString(),
+                       field(RecordColumn::Mode).toString()}
+        .join(u'|');
+}
+
 // Each value goes straight into its column of a blank line.
 QString QsoLineBuilder::line(const Record &record)
 {
     ++m_written;
+    const std::array<int, MissingKinds> missingBefore = m_missing;
     QString line(QsoRecord::RecordLineLength, u' ');
     auto put = [&line](QString QsoRecord::*field, QStringView value) { QsoRecord::writeField(line, field, value); };
     auto putText = [&](QString QsoRecord::*field, const char *name, QStringView replacement = {}) {
@@ -139,6 +149,12 @@ QString QsoLineBuilder::line(const Record &record)
         qrg = QStringLiteral("1.8 Mhz");
     }
     put(&QsoRecord::QRG, qrg);
+    if (!m_present.isEmpty() && m_present.contains(duplicateKey(line))) {
+        --m_written;
+        m_missing = missingBefore;
+        ++m_skipped;
+        return {};
+    }
     putText(&QsoRecord::RstR, "RST_RCVD", u"XX");
     putText(&QsoRecord::RstE, "RST_SENT", u"XX");
     record.text("QTH", true, m_scratch);

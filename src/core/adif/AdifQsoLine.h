@@ -2,6 +2,7 @@
 #include "core/adif/AdifReader.h"
 #include "core/storage/LogStore.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -23,6 +24,10 @@ QString logDate(QByteArrayView qsoDate);
 // it starts with four digits forming a real time.
 QString logTime(QByteArrayView timeOn);
 
+// What makes two QSOs of a log the same one: callsign, date, time to the
+// minute, band and mode, as a record line holds them.
+QString duplicateKey(QStringView recordLine);
+
 // Turns the records of one import into record lines, in order: replacement
 // values for what a record lacks, QRB from the locators, points, the bonus of
 // the import's fifth QSO, km/W. Counts each kind of replacement.
@@ -32,6 +37,11 @@ public:
 
     QString line(const Record &record);
     int written() const { return m_written; }
+    // The QSOs already in the log (their duplicateKey): line() skips a record
+    // whose QSO is one of them, returns an empty text, and counts it apart,
+    // neither written nor replaced, so the bonus goes to the fifth QSO added.
+    void setPresent(QSet<QString> keys) { m_present = std::move(keys); }
+    int skipped() const { return m_skipped; }
     // One message per kind of replacement made, saying how many QSOs it concerned.
     QStringList messages() const;
 
@@ -42,6 +52,8 @@ private:
     ImportStation m_station;
     QString m_power; // whole watts, as written in the line
     int m_written = 0;
+    int m_skipped = 0;
+    QSet<QString> m_present;
     std::array<int, MissingKinds> m_missing{};
     QString m_call, m_locator, m_scratch; // buffers reused from one record to the next
 };
