@@ -6,6 +6,7 @@
 #include "core/storage/SettingsKeys.h"
 #include "ui/main/FieldColours.h"
 #include "ui/main/Main.h"
+#include "ui/main/WorkedBeforeLine.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -299,6 +300,7 @@ void EntryLine::enter(EntryField field)
 
 void EntryLine::apply(EntryField field, const EnterOutcome &outcome)
 {
+    tellWorkedBefore(field);
     for (const SettingWrite &setting : outcome.settings)
         m_main.writeCallsignSetting(setting.key, setting.value);
     if (outcome.lookupFirstName)
@@ -320,6 +322,18 @@ void EntryLine::apply(EntryField field, const EnterOutcome &outcome)
         open(outcome.next);
     else
         focus(outcome.next);
+}
+
+// The callsign left, then the band and mode chosen: what the log already holds.
+void EntryLine::tellWorkedBefore(EntryField field)
+{
+    WorkedBeforeLine &line = m_main.workedBefore();
+    if (field == EntryField::Ind_A) {
+        line.showStation(text(EntryField::Ind_A));
+    } else if (field == EntryField::Mode_A || field == EntryField::Bande_A) {
+        const QString date = text(EntryField::Date_A).isEmpty() ? m_c.Label33->text() : text(EntryField::Date_A);
+        line.checkSameDay(text(EntryField::Ind_A), date, text(EntryField::Bande_A), text(EntryField::Mode_A));
+    }
 }
 
 void EntryLine::lookupFirstName()

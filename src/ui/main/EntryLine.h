@@ -51,6 +51,7 @@ private:
     void enter(EntryField field);
     void apply(EntryField field, const EnterOutcome &outcome);
     void lookupFirstName();
+    void tellWorkedBefore(EntryField field);
 
     // The buttons (EntryLineActions.cpp).
     void validate();

@@ -6,6 +6,7 @@
 #include "ui/main/EntryLine.h"
 #include "ui/main/FieldColours.h"
 #include "ui/main/Main.h"
+#include "ui/main/WorkedBeforeLine.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -59,6 +60,7 @@ void EntryLine::validate()
     }
     // Stored or not, a fresh new entry.
     m_halfTyped = false;
+    m_main.workedBefore().clear();
     m_main.selectLastLine();
     endModes();
     paintField(m_c.Valide_A, FieldState::Neutral);
@@ -87,6 +89,7 @@ StoreResult EntryLine::store(const ValidationPlan &plan)
 void EntryLine::clear()
 {
     m_halfTyped = false;
+    m_main.workedBefore().clear();
     lock(clearedEntryTexts());
     open(EntryField::Ind_A);
     endModes();

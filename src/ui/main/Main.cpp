@@ -1,4 +1,5 @@
 #include "ui/main/Main.h"
+#include "ui/main/WorkedBeforeLine.h"
 
 #include "core/entry/LogLineActions.h"
 #include "core/info/RevisionHistory.h"
@@ -46,6 +47,7 @@ Main::Main(Platform &platform, QWidget *parent)
     setInitialEntryState();
     connectBehaviour();
     m_entryLine = std::make_unique<EntryLine>(*this);
+    m_workedBefore = new WorkedBeforeLine(*m_model, *m_c.Deja_Contacte);
     // The clock runs from the window's creation; the first tick is not left
     // to wait a second, since automatic dating copies these labels.
     tickClock();

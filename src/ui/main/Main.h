@@ -17,6 +17,7 @@ class QTimer;
 namespace pendrel::ui {
 
 class EntryLine;
+class WorkedBeforeLine;
 class Station;
 
 // The main window: the log list, the entry line, the own station and the
@@ -38,6 +39,7 @@ public:
     // The writer of every file the windows change.
     FileWriter &fileWriter() const { return m_platform.fileWriter ? *m_platform.fileWriter : FileWriter::standard(); }
     MainControls &controls() { return m_c; }
+    WorkedBeforeLine &workedBefore() { return *m_workedBefore; }
     QStringListModel *logModel() { return m_model; }
 
     // Option1 checked means the fixed station.
@@ -150,6 +152,7 @@ private:
     QFileSystemWatcher *m_watcher = nullptr;
     QTimer *m_changeSettle = nullptr;
     std::unique_ptr<EntryLine> m_entryLine;
+    WorkedBeforeLine *m_workedBefore = nullptr;
 };
 
 } // namespace pendrel::ui

@@ -227,7 +227,9 @@ QWidget *Main::buildEntryFrame()
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {m_c.Valide_A, m_c.Efface_A, m_c.Modi_Saisie, m_c.Annule_Saisie, m_c.Ajout_QSO})
         buttons->addWidget(b);
-    buttons->addStretch(1);
+    // What the log already holds for the callsign typed, between the buttons.
+    m_c.Deja_Contacte = label("Deja_Contacte", QString(), frame);
+    buttons->addWidget(m_c.Deja_Contacte, 1);
     buttons->addWidget(m_c.Rechercher);
 
     // On a narrow screen the fields scroll sideways, rather than widening the

@@ -50,6 +50,7 @@ struct MainControls {
     QLabel *Label3 = nullptr, *Label12 = nullptr;
     QLineEdit *Total_P = nullptr, *KmW_Max = nullptr;
     QLabel *Label23 = nullptr;
+    QLabel *Deja_Contacte = nullptr; // the worked-before line beside the entry
     QPushButton *Flag_Kmw = nullptr;
 
     // Clock display.

@@ -350,3 +350,36 @@ TEST_F(EntryLineQso, QsoValidatedOnASortedViewShowsTheFileOrderAgain)
 }
 
 } // namespace
+
+// The line beside the entry follows the log: the station's QSOs when the
+// callsign is left, the warning when band and mode repeat a QSO of the day,
+// nothing once the QSO is stored, and the log as it stands after a delete.
+TEST_F(EntryLineQso, WorkedBeforeLineFollowsTheLog)
+{
+    QsoRecord today = QsoRecord::fromRecordLine(qso("F6XYZ"));
+    today.Date = "07/12/26";
+    today.QTR = "10:00";
+    today.Mode = "CW";
+    today.QRG = "7.0 Mhz";
+    startStation({today.recordLine(), qso("F6XYZ/P")});
+    auto *line = c().Deja_Contacte;
+    typeField("Ind_A", "f6xyz");
+    EXPECT_EQ(line->text(), "Déjà contacté 2 fois (dont 1 en /P) : dernier QSO le 07/12/26 à 10:00 sur 7.0 Mhz en CW");
+    typeField("Prenom_A", "");
+    typeField("Loc_A", "jn03tj");
+    typeField("Dpt_A", "29");
+    typeField("Mode_A", "c");
+    typeField("Bande_A", "7");
+    EXPECT_EQ(line->text(), "Déjà contacté aujourd'hui sur 7.0 Mhz en CW");
+    EXPECT_TRUE(line->styleSheet().contains("color")) << "in the warning colour";
+    EXPECT_EQ(dialogs.messages, QStringList()) << "it informs and never stops the entry";
+    for (const char *name : {"RST_A", "RSTE_A", "Rem_A", "QRB_A"})
+        typeField(name, "");
+    validate();
+    EXPECT_EQ(line->text(), "");
+
+    c().Liste_Orvil->setCurrentIndex(main->logModel()->index(0)); // the QSO of 10:00
+    c().Annule_Saisie->click();
+    typeField("Ind_A", "f6xyz");
+    EXPECT_EQ(line->text(), "Déjà contacté 2 fois (dont 1 en /P) : dernier QSO le 07/12/26 à 14:32 sur 7.0 Mhz en CW");
+}
