@@ -1,13 +1,13 @@
 #include "cli/Commands.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <memory>
 
 namespace {
 
-// Printing into a PDF file (--pdf) or drawing a map picture (--png) draws
-// text, which needs the fonts of a GUI application; the command line has no
-// screen, so Qt's offscreen platform serves.
+// Printing into a PDF file (--pdf) or drawing a map or a chart (--png) draws
+// text, which needs the fonts of a GUI application (the charts, its widgets);
+// the command line has no screen, so Qt's offscreen platform serves.
 bool drawsText(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i)
@@ -24,7 +24,7 @@ int main(int argc, char **argv)
     if (drawsText(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        app = std::make_unique<QApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }

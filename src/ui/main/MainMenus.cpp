@@ -67,6 +67,7 @@ void Main::buildMenus()
     QAction *departements = entry(carte, "Mnu_Carte_HB", QStringLiteral("des &Départements contactés"));
     QAction *fields = entry(carte, "Mnu_Loc_Moyens", QStringLiteral("des Locators (&moyens carrés)"));
     QAction *world = entry(carte, "Mun_Loc_Grands", QStringLiteral("des Locators (&grands carrés)"));
+    entry(carte, "Mnu_Statistiques", QStringLiteral("des &Statistiques"));
     connectMapMenus(*this, departements, fields, world);
 
     m_c.mnu_sortie = entry(bar, "mnu_sortie", QStringLiteral("&Nouvelle sortie"));

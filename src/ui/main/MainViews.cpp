@@ -2,8 +2,10 @@
 // the search window and the contacted-stations report (file and printout).
 #include "core/views/ContactReport.h"
 #include "core/views/LogSort.h"
+#include "ui/common/OpenWindow.h"
 #include "ui/main/Main.h"
 #include "ui/views/Recherche_Indicatif.h"
+#include "ui/views/Statistiques.h"
 
 #include <QAction>
 #include <QDir>
@@ -35,6 +37,12 @@ void Main::connectViews()
         LoadLog();
         reselectLine(chosen);
     });
+
+    if (auto *statistics = findChild<QAction *>(QStringLiteral("Mnu_Statistiques")))
+        connect(statistics, &QAction::triggered, this, [this] {
+            openOnce<Statistiques>(this, QStringLiteral("Statistiques"),
+                                   [this] { return new Statistiques(*m_model, m_platform.dialogs, fileWriter(), this); });
+        });
 
     connect(m_c.Rechercher, &QPushButton::clicked, this, [this] {
         openSearchWindow(m_c.Rechercher, *m_model,

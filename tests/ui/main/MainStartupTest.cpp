@@ -299,6 +299,7 @@ TEST_F(MainStartup, MenuBarInOrder)
         {"Mnu_Carte_HB", "des Départements contactés", true, false},
         {"Mnu_Loc_Moyens", "des Locators (moyens carrés)", true, false},
         {"Mun_Loc_Grands", "des Locators (grands carrés)", true, false},
+        {"Mnu_Statistiques", "des Statistiques", true, false},
         {"mnu_sortie", "Nouvelle sortie", true, true},
         {"Mnu_MaJ_Classement", "Mise a jour classement", true, true},
         {"Mnu_Cluster", "Cluster Kerlan QRP", true, true},

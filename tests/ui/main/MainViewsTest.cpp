@@ -1,6 +1,13 @@
 #include "ui/MainFixture.h"
+#include "ui/views/Statistiques.h"
 
+#include <QAbstractBarSeries>
+#include <QAction>
+#include <QBarSet>
+#include <QChartView>
 #include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QTest>
 
@@ -104,3 +111,43 @@ TEST_F(MainViews, ReportMenusSaveAndPrint)
 }
 
 } // namespace
+
+// The statistics window: opened from the Carte menu, its five charts named,
+// following the log as the list does, and a chart saved as PNG from its
+// context menu, its bars drawn in their colour.
+TEST_F(MainViews, StatisticsFollowTheLogAndSaveAChart)
+{
+    main->findChild<QAction *>("Mnu_Statistiques")->trigger();
+    auto *window = main->findChild<ui::Statistiques *>("Statistiques");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->isVisible());
+    for (const char *name : {"Graphe_Mois", "Graphe_Points", "Graphe_KmW", "Graphe_Modes", "Graphe_QRB"})
+        ASSERT_NE(window->findChild<QChartView *>(name), nullptr) << name;
+    auto *months = window->findChild<QChartView *>("Graphe_Mois");
+    const auto counted = [months] {
+        double sum = 0;
+        for (QAbstractSeries *series : months->chart()->series())
+            for (QBarSet *set : static_cast<QAbstractBarSeries *>(series)->barSets())
+                sum += set->sum();
+        return sum;
+    };
+    EXPECT_EQ(months->chart()->title(), "QSO par mois, par bande");
+    EXPECT_EQ(counted(), 3);
+    ASSERT_TRUE(main->appendQso(qso("F9NEW")).ok);
+    QApplication::processEvents();
+    EXPECT_EQ(counted(), 4) << "the window follows the log";
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("mois.png");
+    dialogs.files = {path};
+    months->resize(600, 400);
+    months->actions().first()->trigger();
+    const QImage image(path);
+    ASSERT_FALSE(image.isNull()) << dialogs.messages.join('|').toStdString();
+    const QRgb bar = static_cast<QAbstractBarSeries *>(months->chart()->series().first())->barSets().first()->color().rgb();
+    bool found = false;
+    for (int y = 0; y < image.height() && !found; ++y)
+        for (int x = 0; x < image.width() && !found; ++x)
+            found = image.pixel(x, y) == bar;
+    EXPECT_TRUE(found) << "a bar of the chart in the saved image";
+}
