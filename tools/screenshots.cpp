@@ -186,6 +186,15 @@ Shot fieldMap(ui::Main &main)
     return map ? save(map, QStringLiteral("carte-jn.png")) : skipped(QStringLiteral("fenêtre Carte_JN non ouverte"));
 }
 
+Shot statistics(ui::Main &main)
+{
+    if (const QString note = trigger(main, "Mnu_Statistiques"); !note.isEmpty())
+        return skipped(note);
+    QWidget *charts = window("Statistiques");
+    return charts ? save(charts, QStringLiteral("statistiques.png"))
+                  : skipped(QStringLiteral("fenêtre Statistiques non ouverte"));
+}
+
 Shot labelPreview(ui::Main &main, PreviewShotPrinter &printer)
 {
     if (const QString note = trigger(main, "Mnu_Print_QSL"); !note.isEmpty())
@@ -225,6 +234,7 @@ int main(int argc, char **argv)
         {"fenêtre principale", [&] { return mainWindow(main); }},
         {"carte des départements", [&] { return departementMap(main); }},
         {"carte des locators JN", [&] { return fieldMap(main); }},
+        {"statistiques", [&] { return statistics(main); }},
         {"aperçu des étiquettes", [&] { return labelPreview(main, station.printer); }},
     };
     int saved = 0;

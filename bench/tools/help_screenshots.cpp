@@ -99,6 +99,9 @@ int main(int argc, char **argv)
     main.findChild<QAction *>(QStringLiteral("Mnu_Reglement"))->trigger();
     ok &= save(opened(&main, "Reglement"), folder, "reglement.png");
 
+    main.findChild<QAction *>(QStringLiteral("Mnu_Statistiques"))->trigger();
+    ok &= save(opened(&main, "Statistiques"), folder, "statistiques.png");
+
     main.controls().Flag_Kmw->click();
     ok &= save(opened(&main, "MaJ_KmW"), folder, "maj_kmw.png");
     return ok ? 0 : 1;

@@ -1,5 +1,6 @@
 #include "ui/views/StatisticsCharts.h"
 
+#include "core/storage/Bands.h"
 #include "core/storage/TextFile.h"
 
 #include <QBarCategoryAxis>
@@ -56,6 +57,14 @@ QChart *monthsChart(const LogStatistics &s)
         for (auto it = m.byBand.cbegin(); it != m.byBand.cend(); ++it)
             if (!bands.contains(it.key()))
                 bands.append(it.key());
+    // In the order of the band list, from 1.8 Mhz up; a band it lacks after them.
+    std::stable_sort(bands.begin(), bands.end(), [](const QString &a, const QString &b) {
+        const auto rank = [](const QString &band) {
+            const qsizetype at = BandList.indexOf(band);
+            return at < 0 ? BandList.size() : at;
+        };
+        return rank(a) < rank(b);
+    });
     auto *series = new QStackedBarSeries;
     for (const QString &band : bands) {
         auto *set = new QBarSet(band);
