@@ -229,6 +229,8 @@ QWidget *Main::buildEntryFrame()
         buttons->addWidget(b);
     // What the log already holds for the callsign typed, between the buttons.
     m_c.Deja_Contacte = label("Deja_Contacte", QString(), frame);
+    // Its text never widens the window: what the room cuts is in its tooltip.
+    m_c.Deja_Contacte->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     buttons->addWidget(m_c.Deja_Contacte, 1);
     buttons->addWidget(m_c.Rechercher);
 

@@ -51,6 +51,7 @@ void WorkedBeforeLine::clear() { show({}, false); }
 void WorkedBeforeLine::show(const QString &text, bool warning)
 {
     m_line.setText(text);
+    m_line.setToolTip(text);
     // The warning colour of the program's messages; the usual text colour otherwise.
     m_line.setStyleSheet(warning ? QStringLiteral("color: rgb(192, 0, 0); font-weight: bold;") : QString());
 }

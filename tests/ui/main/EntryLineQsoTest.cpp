@@ -363,8 +363,13 @@ TEST_F(EntryLineQso, WorkedBeforeLineFollowsTheLog)
     today.QRG = "7.0 Mhz";
     startStation({today.recordLine(), qso("F6XYZ/P")});
     auto *line = c().Deja_Contacte;
+    main->resize(main->minimumSizeHint()); // as narrow as it goes: any wider line would widen it
+    QApplication::processEvents();
+    const QSize before = main->size();
     typeField("Ind_A", "f6xyz");
     EXPECT_EQ(line->text(), "Déjà contacté 2 fois (dont 1 en /P) : dernier QSO le 07/12/26 à 10:00 sur 7.0 Mhz en CW");
+    QApplication::processEvents();
+    EXPECT_LE(main->minimumSizeHint().width(), before.width()) << "the line never widens the window";
     typeField("Prenom_A", "");
     typeField("Loc_A", "jn03tj");
     typeField("Dpt_A", "29");
