@@ -227,12 +227,14 @@ QWidget *Main::buildEntryFrame()
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {m_c.Valide_A, m_c.Efface_A, m_c.Modi_Saisie, m_c.Annule_Saisie, m_c.Ajout_QSO})
         buttons->addWidget(b);
-    // What the log already holds for the callsign typed, between the buttons.
-    m_c.Deja_Contacte = label("Deja_Contacte", QString(), frame);
-    // Its text never widens the window: what the room cuts is in its tooltip.
-    m_c.Deja_Contacte->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    buttons->addWidget(m_c.Deja_Contacte, 1);
+    buttons->addStretch(1);
     buttons->addWidget(m_c.Rechercher);
+    // What the log already holds for the callsign typed, on a line of its own
+    // under the buttons; its text never widens the window (what the room cuts
+    // is in its tooltip).
+    m_c.Deja_Contacte = label("Deja_Contacte", QString(), frame);
+    m_c.Deja_Contacte->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_c.Deja_Contacte->setFixedHeight(m_c.Deja_Contacte->fontMetrics().height() + 2);
 
     // On a narrow screen the fields scroll sideways, rather than widening the
     // window beyond the screen; the entry line brings the field it opens into view.
@@ -251,6 +253,7 @@ QWidget *Main::buildEntryFrame()
     auto *layout = new QVBoxLayout(frame);
     layout->addWidget(scroller);
     layout->addLayout(buttons);
+    layout->addWidget(m_c.Deja_Contacte);
     return frame;
 }
 
