@@ -69,6 +69,9 @@ struct PrintStep {
     bool operator==(const PrintStep &) const = default;
 };
 
+// True when a line or blank line follows `from`: the job goes on after an EndJob.
+bool linesFollow(const QList<PrintStep> &steps, qsizetype from);
+
 // One job of a print that stops at each sheet: its steps (each begins with
 // Sheets and the font in use), and the question asked once it has gone
 // (empty: none, the last job).

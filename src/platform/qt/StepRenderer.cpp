@@ -49,14 +49,6 @@ double rowHeight(const QList<PrintStep> &steps, qsizetype from, QFont font, doub
 
 } // namespace
 
-bool linesFollow(const QList<PrintStep> &steps, qsizetype from)
-{
-    for (qsizetype i = from; i < steps.size(); ++i)
-        if (steps[i].kind == PrintStep::Kind::Line || steps[i].kind == PrintStep::Kind::BlankLine)
-            return true;
-    return false;
-}
-
 StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surface)
 {
     const auto scaled = [&surface](QFont font) {

@@ -41,7 +41,4 @@ struct StepWalk {
 // what the operator sees is what is printed.
 StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surface);
 
-// True when a line or blank line follows `from`: the job goes on after an EndJob.
-bool linesFollow(const QList<PrintStep> &steps, qsizetype from);
-
 } // namespace pendrel

@@ -2,6 +2,7 @@
 
 #include "core/storage/TextFile.h"
 #include "platform/Dialogs.h"
+#include "ui/common/SaveImage.h"
 
 #include <QAction>
 #include <QDir>
@@ -58,19 +59,9 @@ void MapCanvas::saveImage()
 {
     if (!m_picture)
         return;
-    QString path = m_dialogs.saveFile(QStringLiteral("Enregistrer l'image de la carte"),
-                                      QDir::home().filePath(m_suggestedFile), QStringLiteral("Images PNG (*.png)"));
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        path += QStringLiteral(".png");
-    QString error;
-    if (savePicture(*m_picture, path, m_writer, &error))
-        m_dialogs.message(QStringLiteral("L'image de la carte est enregistrée dans le fichier %1")
-                              .arg(QDir::toNativeSeparators(path)));
-    else
-        m_dialogs.message(QStringLiteral("Impossible d'enregistrer l'image %1 (%2).")
-                              .arg(QDir::toNativeSeparators(path), error));
+    saveImageAs(m_dialogs, QStringLiteral("Enregistrer l'image de la carte"), m_suggestedFile,
+                QStringLiteral("L'image de la carte est enregistrée dans le fichier %1"),
+                [this](const QString &path, QString *error) { return savePicture(*m_picture, path, m_writer, error); });
 }
 
 } // namespace pendrel::ui

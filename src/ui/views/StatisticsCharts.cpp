@@ -8,9 +8,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
-#include <QLineSeries>
 #include <QPieSeries>
-#include <QPixmap>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 #include <algorithm>

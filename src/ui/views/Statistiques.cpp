@@ -2,12 +2,12 @@
 
 #include "platform/Dialogs.h"
 #include "ui/common/NamedControls.h"
+#include "ui/common/SaveImage.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/views/StatisticsCharts.h"
 
 #include <QAction>
 #include <QChartView>
-#include <QDir>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QTimer>
@@ -62,18 +62,9 @@ void Statistiques::refresh()
 
 void Statistiques::saveImage(QWidget *view)
 {
-    QString path = m_dialogs.saveFile(QStringLiteral("Enregistrer le graphique"),
-                                      QDir::home().filePath(view->objectName() + QStringLiteral(".png")),
-                                      QStringLiteral("Images PNG (*.png)"));
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        path += QStringLiteral(".png");
-    QString error;
-    if (saveChartImage(*view, path, m_writer, &error))
-        m_dialogs.message(QStringLiteral("Le graphique est enregistré dans le fichier %1").arg(QDir::toNativeSeparators(path)));
-    else
-        m_dialogs.message(QStringLiteral("Impossible d'enregistrer l'image %1 (%2).").arg(QDir::toNativeSeparators(path), error));
+    saveImageAs(m_dialogs, QStringLiteral("Enregistrer le graphique"), view->objectName() + QStringLiteral(".png"),
+                QStringLiteral("Le graphique est enregistré dans le fichier %1"),
+                [this, view](const QString &path, QString *error) { return saveChartImage(*view, path, m_writer, error); });
 }
 
 } // namespace pendrel::ui
