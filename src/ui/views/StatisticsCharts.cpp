@@ -12,9 +12,22 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace pendrel::ui {
 namespace {
+
+// Counts are whole: a small maximum gets one tick a unit, not "0 0 0 1".
+void wholeNumbers(QValueAxis *axis)
+{
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setMin(0);
+    axis->applyNiceNumbers();
+    if (axis->max() < 10) {
+        axis->setMax(std::max(1.0, std::ceil(axis->max())));
+        axis->setTickCount(int(axis->max()) + 1);
+    }
+}
 
 QStringList monthCategories(const QList<MonthFigures> &months)
 {
@@ -38,11 +51,9 @@ QChart *overMonths(const QString &title, const QList<MonthFigures> &months, QAbs
     series->attachAxis(axisX);
     auto *axisY = new QValueAxis;
     axisY->setTitleText(unit);
-    axisY->setLabelFormat(QStringLiteral("%d"));
-    axisY->setMin(0);
     chart->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisY);
-    axisY->applyNiceNumbers();
+    wholeNumbers(axisY);
     chart->legend()->setAlignment(Qt::AlignRight);
     return chart;
 }
@@ -135,11 +146,9 @@ QChart *qrbChart(const LogStatistics &s)
     chart->addAxis(axisX, Qt::AlignBottom);
     series->attachAxis(axisX);
     auto *axisY = new QValueAxis;
-    axisY->setLabelFormat(QStringLiteral("%d"));
-    axisY->setMin(0);
     chart->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisY);
-    axisY->applyNiceNumbers();
+    wholeNumbers(axisY);
     chart->legend()->hide();
     return chart;
 }
