@@ -205,18 +205,15 @@ StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const
     const DataFolderLock lock(m_folder);
     if (!lock.acquired())
         return lock.refusal();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(path, file.exists() ? frenchFileError(file) : QStringLiteral("fichier introuvable"));
     // Read, never mapped: a mapped file cut short by another program (an editor
     // saving in place) would kill this one.
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failure(path, frenchFileError(file));
+    const FileBytes read = readFileBytes(path);
+    if (read.status != ReadStatus::Ok)
+        return failure(path, read.error);
+    const QByteArray &bytes = read.bytes;
     const bool open = !bytes.isEmpty() && !bytes.endsWith('\n');
     const bool full = countLineEnds(bytes) + (open ? 1 : 0) >= QsoRecord::MaxQsoNumber
                       && qsoCount(splitLines(cp1252::decode(bytes))) >= QsoRecord::MaxQsoNumber;
-    file.close();
     if (full)
         return logFull(path);
     QByteArray content;

@@ -4,26 +4,79 @@
 #include "core/storage/SystemError.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pendrel {
 
-FileBytes readFileBytes(const QString &path)
+namespace {
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number((bytes + 999999) / 1000000);
+}
+
+FileBytes failedRead(ReadStatus status, QString error)
 {
     FileBytes result;
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = file.exists() ? ReadStatus::Error : ReadStatus::NotFound;
-        result.error = frenchFileError(file);
-        if (result.status == ReadStatus::NotFound)
-            result.error = QStringLiteral("fichier introuvable");
-        else if (QFileInfo(path).isDir()) // opened by the system, refused by Qt: no errno
-            result.error = frenchSystemError(EISDIR);
-        return result;
+    result.status = status;
+    result.error = std::move(error);
+    return result;
+}
+
+// Why a file of that kind and size is not read; empty when it may be.
+QString readRefusal(const struct stat &info, qint64 maxBytes)
+{
+    if (S_ISDIR(info.st_mode))
+        return frenchSystemError(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return QStringLiteral("ce n'est pas un fichier ordinaire mais un tube, un périphérique ou une socket");
+    if (maxBytes >= 0 && info.st_size > maxBytes)
+        return QStringLiteral("fichier de %1 Mo, plus grand que ne peut l'être un log de 99999 QSO (%2 Mo) : "
+                              "il n'a pas été lu")
+            .arg(megabytes(info.st_size), megabytes(maxBytes / 2));
+    return {};
+}
+
+} // namespace
+
+FileBytes readFileBytes(const QString &path, qint64 maxBytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened: opening a device can act on it, and a
+    // pipe would wait for a writer.
+    struct stat info{};
+    if (::stat(name.constData(), &info) == 0) {
+        if (const QString refusal = readRefusal(info, maxBytes); !refusal.isEmpty())
+            return failedRead(ReadStatus::Error, refusal);
+    }
+    // Opened without waiting, and looked at again: it may have been swapped meanwhile.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        const int err = errno;
+        return err == ENOENT ? failedRead(ReadStatus::NotFound, QStringLiteral("fichier introuvable"))
+                             : failedRead(ReadStatus::Error, frenchSystemError(err));
+    }
+    QString refusal;
+    if (::fstat(fd, &info) != 0)
+        refusal = frenchSystemError(errno);
+    else
+        refusal = readRefusal(info, maxBytes);
+    if (!refusal.isEmpty()) {
+        ::close(fd);
+        return failedRead(ReadStatus::Error, refusal);
+    }
+    FileBytes result;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return failedRead(ReadStatus::Error, frenchFileError(file));
     }
     result.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
@@ -92,10 +145,40 @@ bool failed(const QFileDevice &file, QString *error)
     return false;
 }
 
+bool refused(const QString &reason, QString *error)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+// Why `path` must not be written: a symbolic link that resolves out of the
+// folder the file is named in (or to nothing). Empty when it may be written.
+QString linkRefusal(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return {};
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    const QString resolved = info.canonicalFilePath();
+    if (!resolved.isEmpty() && !folder.isEmpty() && resolved.startsWith(folder + u'/'))
+        return {};
+    return QStringLiteral("c'est un lien vers %1, hors de son dossier : Pendrel n'écrit pas au travers d'un tel lien")
+        .arg(QDir::toNativeSeparators(info.symLinkTarget()));
+}
+
+bool hasOtherNames(const QString &path)
+{
+    struct stat info{};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && info.st_nlink > 1;
+}
+
 } // namespace
 
 bool FileWriter::replaceFile(const QString &path, const QByteArray &content, QString *error)
 {
+    if (const QString link = linkRefusal(path); !link.isEmpty())
+        return refused(link, error);
     const QFileInfo before(path);
     const bool existed = before.exists() && before.isFile();
     const QFileDevice::Permissions access = before.permissions() & AccessBits;
@@ -113,6 +196,16 @@ bool FileWriter::replaceFile(const QString &path, const QByteArray &content, QSt
 
 bool FileWriter::appendToFile(const QString &path, const QByteArray &content, QString *error)
 {
+    if (const QString link = linkRefusal(path); !link.isEmpty())
+        return refused(link, error);
+    if (hasOtherNames(path)) {
+        // Appending would change every name of the file; a rewrite gives this
+        // name its own copy.
+        const FileBytes old = readFileBytes(path, NoSizeLimit);
+        if (old.status != ReadStatus::Ok)
+            return refused(old.error, error);
+        return replaceFile(path, old.bytes + content, error);
+    }
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append))

@@ -20,7 +20,16 @@ struct FileBytes {
     QString error;
 };
 
-FileBytes readFileBytes(const QString &path);
+// No file the program keeps is larger: twice what a log of 99,999 record
+// lines takes, room for the blank lines and stray text of a hand edit. A larger
+// file (a sparse 2 GB one, a log swapped for a disk image) is refused before it
+// is read, instead of filling the memory.
+inline constexpr qint64 MaxTextFileBytes = 2 * qint64(99999) * (136 + 2);
+inline constexpr qint64 NoSizeLimit = -1;
+
+// Reads a whole file. Only a regular file is read: a pipe, a device or a socket
+// is refused at once, never waited on.
+FileBytes readFileBytes(const QString &path, qint64 maxBytes = MaxTextFileBytes);
 TextLines readTextLines(const QString &path);
 // Calls `visit` with each line of `bytes` (split on LF, the CR before it
 // dropped; a last line without its line end counts).
@@ -44,7 +53,10 @@ QByteArray encodeLines(const QStringList &lines);
 
 // The write seam of every file the program changes. The default writes
 // through QSaveFile (complete temporary copy, then atomic rename); tests
-// substitute a writer that fails.
+// substitute a writer that fails. It never writes through a symbolic link
+// that leads out of the folder the file is named in (a log linked to a system
+// file), and an append to a file with other hard links rewrites it instead,
+// so that the other names keep their content.
 class FileWriter {
 public:
     virtual ~FileWriter() = default;

@@ -113,7 +113,7 @@ bool paintPdf(QPrinter &printer, const QList<PrintStep> &steps, FileWriter &writ
     printer.setOutputFileName(drawn);
     const bool painted = scratch.isValid() && paintSteps(printer, steps);
     printer.setOutputFileName(target);
-    const FileBytes pdf = painted ? readFileBytes(drawn) : FileBytes{ReadStatus::Error, {}, {}};
+    const FileBytes pdf = painted ? readFileBytes(drawn, NoSizeLimit) : FileBytes{ReadStatus::Error, {}, {}};
     if (pdf.status != ReadStatus::Ok || !pdf.bytes.trimmed().endsWith("%%EOF")) {
         if (error)
             *error = QStringLiteral("le document n'a pas pu être écrit en entier (disque plein ?)");

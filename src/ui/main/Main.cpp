@@ -21,7 +21,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,16 +58,7 @@ Main::~Main() = default;
 void Main::connectBehaviour()
 {
     connect(m_c.Timer1, &QTimer::timeout, this, &Main::tickClock);
-    // Another writer of the data folder: the folder changes when a file is
-    // replaced, the log itself when a line is appended. A rewrite fires
-    // several signals; one reading follows once they have settled.
-    m_watcher = new QFileSystemWatcher(this);
-    m_changeSettle = new QTimer(this);
-    m_changeSettle->setSingleShot(true);
-    m_changeSettle->setInterval(150);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_changeSettle, qOverload<>(&QTimer::start));
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, m_changeSettle, qOverload<>(&QTimer::start));
-    connect(m_changeSettle, &QTimer::timeout, this, &Main::refreshIfChanged);
+    watchDataFolder();
     connect(m_c.Liste_Orvil->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { logLineSelected(current.row()); });
     connect(m_c.Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) fixedStationChosen(); });
@@ -193,6 +183,7 @@ void Main::LoadLog()
     m_model->setStringList(result.view.listLines);
     m_shownLog = stamp;
     watchLog();
+    showLogState({});
     m_c.KmW_Max->setText(result.view.bestKmW);
     m_c.Total_P->setText(result.view.totalPoints);
     m_c.Ind_A->setEnabled(true);
@@ -286,38 +277,6 @@ StoreResult Main::appendQso(const QString &recordLine)
     m_shownLog = after;
     selectLastLine();
     return result;
-}
-
-bool Main::refreshIfChanged()
-{
-    if (m_ended || m_state.StationCallsign == keys::PlaceholderCallsign || m_shownLog.size < 0)
-        return false;
-    const FileStamp now = stampOfLog();
-    // A log that vanished is left to the next load and its recovery dialog.
-    if (now.size < 0 || now == m_shownLog)
-        return false;
-    LoadLog();
-    selectLastLine();
-    if (!m_state.EditMode)
-        updateNextQsoLine();
-    return true;
-}
-
-void Main::watchLog()
-{
-    // The watch of a file ends when it is replaced: set again after each load.
-    const QString log = m_store.logPath(m_state.StationCallsign, stationKind());
-    if (!m_watcher->directories().contains(m_platform.dataFolder))
-        m_watcher->addPath(m_platform.dataFolder);
-    if (!m_watcher->files().isEmpty())
-        m_watcher->removePaths(m_watcher->files());
-    m_watcher->addPath(log);
-}
-
-Main::FileStamp Main::stampOfLog() const
-{
-    const QFileInfo file(m_store.logPath(m_state.StationCallsign, stationKind()));
-    return file.exists() ? FileStamp{file.size(), file.lastModified()} : FileStamp{};
 }
 
 void Main::showCallsign(const QString &shown)

@@ -70,6 +70,7 @@ public:
     StoreResult appendQso(const QString &recordLine);
     // When another writer (a second window, pendrel-cli) changed the log since
     // the list was read, reads it again and selects its last line; true then.
+    // A log removed meanwhile empties the list. The status line says which.
     // Called when the folder watcher reports a change and before an action
     // on a selected line, so that the operator acts on what the file holds.
     bool refreshIfChanged();
@@ -135,7 +136,10 @@ private:
         bool operator==(const FileStamp &) const = default;
     };
     FileStamp stampOfLog() const;
+    void watchDataFolder();
     void watchLog();
+    // The status line's word on the log (empty: none).
+    void showLogState(const QString &message);
 
     Platform &m_platform;
     AppState m_state;
