@@ -1,9 +1,12 @@
 // The log changed by another writer (a second window, pendrel-cli) while the
 // window shows it, and one QSO of two identical lines edited or deleted.
+#include "core/storage/DataFolderLock.h"
 #include "core/storage/LogStore.h"
 #include "ui/EntryLineFixture.h"
 
 #include <QDeadlineTimer>
+#include <QStatusBar>
+#include <QTimer>
 
 using namespace pendrel;
 using namespace pendrel::test;
@@ -63,21 +66,32 @@ TEST_F(LogSharing, EditingOneOfTwoIdenticalLinesKeepsTheOther)
 TEST_F(LogSharing, TheListFollowsTheLogChangedByAnotherWriter)
 {
     const QString a = qso("F1X", "10");
+    const QString path = folder.path("F1AAA_QRP.log");
     const struct {
         const char *name;
         std::function<StoreResult(const LogStore &)> change;
         int rows;
+        const char *status;
     } cases[] = {
-        {"append", [](const LogStore &s) { return s.AppendQso("F1AAA", StationKind::Fixed, qso("F7APP", "70")); }, 3},
-        {"rewrite", [](const LogStore &s) { return s.InsertQsoByDate("F1AAA", StationKind::Fixed, qso("F7INS")); }, 3},
-        {"delete", [a](const LogStore &s) { return s.DeleteQso("F1AAA", StationKind::Fixed, a, 1); }, 1},
+        {"append", [](const LogStore &s) { return s.AppendQso("F1AAA", StationKind::Fixed, qso("F7APP", "70")); }, 3,
+         "a été modifié par un autre programme"},
+        {"rewrite", [](const LogStore &s) { return s.InsertQsoByDate("F1AAA", StationKind::Fixed, qso("F7INS")); }, 3,
+         "a été modifié par un autre programme"},
+        {"delete", [a](const LogStore &s) { return s.DeleteQso("F1AAA", StationKind::Fixed, a, 1); }, 1,
+         "a été modifié par un autre programme"},
+        {"emptied", [path](const LogStore &) { return StoreResult{FileWriter::standard().replaceFile(path, {}, nullptr), {}}; },
+         0, "Le log F1AAA_QRP.log a été vidé par un autre programme"},
+        {"removed", [path](const LogStore &) { return StoreResult{QFile::remove(path), {}}; }, 0,
+         "Le log F1AAA_QRP.log n'est plus dans le dossier des données"},
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(k.name);
         startStation({a, qso("F2X", "20")});
         ASSERT_TRUE(k.change(other()).ok);
         EXPECT_TRUE(waitFor([&] { return logLines().size() == k.rows; }));
-        EXPECT_EQ(main->state().SelectedLogLine, logLines().last());
+        EXPECT_TRUE(main->statusBar()->currentMessage().contains(k.status))
+            << main->statusBar()->currentMessage().toStdString();
+        EXPECT_EQ(main->state().SelectedLogLine, k.rows ? logLines().last() : QString());
         EXPECT_EQ(c().Frame3->title(), QStringLiteral("QSO N° %1 depuis la station fixe en JN18GU").arg(k.rows + 1));
         main.reset();
     }
@@ -100,6 +114,20 @@ TEST_F(LogSharing, EditOrDeleteAfterAnOutsideChangeShowsTheFileFirst)
         EXPECT_FALSE(main->state().EditMode);
         main.reset();
     }
+}
+
+TEST_F(LogSharing, TheWindowKeepsPaintingAndSaysSoWhileAWriteWaitsForTheFolder)
+{
+    startStation({qso("F1X", "10")});
+    DataFolderLock::setWaitMilliseconds(600);
+    const DataFolderLock otherWriter(folder.dir());
+    QString shownMeanwhile;
+    QTimer::singleShot(150, main.get(), [&] { shownMeanwhile = main->statusBar()->currentMessage(); });
+    const StoreResult r = main->appendQso(qso("F7NEW", "50"));
+    DataFolderLock::setWaitMilliseconds(5000);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(shownMeanwhile.contains("occupé par un autre programme")) << shownMeanwhile.toStdString();
+    EXPECT_EQ(logLines().size(), 1);
 }
 
 } // namespace
