@@ -36,13 +36,13 @@ int runImport(const QStringList &args, Io &io)
     const adif::ImportRequest request = adif::requestFromSettings(
         settings, options.folder, options.callsign, options.kind, QDate::currentDate(), options.rest.first());
     const adif::ImportResult result = adif::importFile(request);
+    // The window's message boxes break lines with CR LF; a terminal with LF.
+    const auto terminal = [](QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); };
     for (const QString &message : result.messages)
-        io.err << message << '\n';
+        io.err << terminal(message) << '\n';
     if (!result.ok)
         return ExitFailure;
-    io.out << QStringLiteral("%1 QSO importés dans %2\n")
-                  .arg(result.importedLines.size())
-                  .arg(LogStore::logFileName(options.callsign, options.kind));
+    io.out << terminal(result.summary) << '\n';
     return ExitOk;
 }
 

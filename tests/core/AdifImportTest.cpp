@@ -90,8 +90,8 @@ TEST(AdifImport, FullRecordAndEveryReplacementValue)
         "<adif_ver:5>3.1.0<eoh>\n"
         "<call:5>f1aaa<name:4>jean<gridsquare:6>jn03tj<qso_date:8>20080125<time_on:6>143512<mode:2>cw"
         "<band:3>40m<rst_rcvd:3>599<rst_sent:3>579<qth:8>toulouse<comment:5>hello<eor>\n"
-        "<qso_date:7>2008012<band:3>60m<eor>\n"
-        "<qso_date:8>20080230<time_on:4>2460<freq:5>5.357<eor>\n"
+        "<qso_date:7>2008012<eor>\n"
+        "<qso_date:8>20080230<time_on:4>2460<eor>\n"
         "<call:5>F1BBB<time_on:3>143<eor>\n");
     ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
     ASSERT_EQ(r.importedLines.size(), 4);
@@ -135,7 +135,8 @@ TEST(AdifImport, FieldRules)
         {"eight-character locator is cut", "<GRIDSQUARE:8>JN03TJ49", 33, 6, "JN03TJ"},
         {"long callsign is cut to 12", "<CALL:14>F0ABCDEFGHIJKL", 0, 12, "F0ABCDEFGHIJ"},
         {"/P callsign: 4 points", "<CALL:7>F1ZZZ/P", 131, 1, "4"},
-        {"mode cut to its column", "<MODE:4>RTTY", 55, 5, "RTT 1"},
+        {"a fourth character of the mode before the band", "<MODE:4>RTTY", 55, 5, "RTTY1"},
+        {"mode cut to four characters", "<MODE:6>OLIVIA", 55, 5, "OLIV1"},
         {"QTH cut to 20", "<QTH:26>abcdefghijklmnopqrstuvwxyz", 75, 31, "ABCDEFGHIJKLMNOPQRST           "},
         {"first name cut to 14", "<NAME:17>Jean-Christophe X", 18, 15, "JEAN-CHRISTOPH "},
         {"accents kept, other letters plain", "<NAME:16>Ren\xC3\xA9 \xC5\x81uk \xD0\x96", 18, 8, u"RENÉ LUK"_qs},
@@ -252,7 +253,51 @@ TEST(AdifImport, QsosAlreadyInTheLogAreSkipped)
         const QString skipped = c.skipped == 1
                                     ? QStringLiteral("1 QSO déjà présent dans le log n'a pas été importé")
                                     : QStringLiteral("%1 QSO déjà présents dans le log n'ont pas été importés").arg(c.skipped);
-        EXPECT_EQ(r.messages.contains(skipped), c.skipped > 0) << r.messages.join('|').toStdString();
+        EXPECT_EQ(r.summary.contains(skipped), c.skipped > 0) << r.summary.toStdString();
+    }
+}
+
+// The closing message: what was added, what was left out and why, the power rule.
+TEST(AdifImport, ClosingMessageCountsWhatWasLeftOut)
+{
+    const QByteArray cw = "<MODE:2>CW";
+    const struct {
+        const char *what;
+        QByteArray file;
+        QString power;
+        int added;
+        QString summary;
+    } cases[] = {
+        {"a clean import", qso("F1AAA", "20080125", "1435", "<BAND:3>20m" + cw), "5", 1,
+         "1 QSO importé dans le log F0ABC_QRP.log."},
+        {"bands off the contest, by the band named",
+         qso("F1AAA", "20080125", "1435", "<BAND:3>60m" + cw) + qso("F1BBB", "20080125", "1436", "<BAND:3>60M" + cw)
+             + qso("F1CCC", "20080125", "1437", "<BAND:2>4m" + cw) + qso("F1DDD", "20080125", "1438", "<FREQ:5>5.357")
+             + qso("F1EEE", "20080125", "1439", "<BAND:3>20m" + cw) + qso("F1FFF", "20080125", "1440", "<BAND:3>20m" + cw),
+         "5", 2,
+         "2 QSO importés dans le log F0ABC_QRP.log.\r\n4M : 1 QSO non importé, bande hors concours\r\n"
+         "60M : 2 QSO non importés, bande hors concours\r\nFREQ 5.357 : 1 QSO non importé, bande hors concours"},
+        {"nothing but bands off the contest", qso("F1AAA", "20080125", "1435", "<BAND:4>630m" + cw), "5", 0,
+         "Aucun QSO importé dans le log F0ABC_QRP.log.\r\n630M : 1 QSO non importé, bande hors concours"},
+        {"CW and digital above 5 W", qso("F1AAA", "20080125", "1435", "<BAND:3>20m" + cw)
+             + qso("F1BBB", "20080125", "1436", "<BAND:3>20m<MODE:3>FT8") + qso("F1CCC", "20080125", "1437", "<BAND:3>20m<MODE:3>USB"),
+         "8", 3,
+         "3 QSO importés dans le log F0ABC_QRP.log.\r\nLe règlement limite la puissance à 5 W en CW et en DIGI : "
+         "2 QSO en CW ou en DIGI sont comptés à 8 W."},
+        {"phone only at 10 W", qso("F1AAA", "20080125", "1435", "<BAND:3>20m<MODE:3>SSB")
+             + qso("F1BBB", "20080125", "1436", "<BAND:3>20m<MODE:2>FM"), "10", 2,
+         "2 QSO importés dans le log F0ABC_QRP.log."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Import imp;
+        imp.request.power = c.power;
+        const adif::ImportResult r = imp.run("<EOH>" + c.file);
+        ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
+        EXPECT_EQ(r.importedLines.size(), c.added);
+        EXPECT_EQ(imp.logLines().size(), c.added);
+        EXPECT_EQ(r.summary, c.summary);
+        EXPECT_TRUE(r.messages.isEmpty()) << r.messages.join('|').toStdString();
     }
 }
 
@@ -286,7 +331,8 @@ TEST(AdifImport, ReimportingTheExportAddsNothing)
     ASSERT_TRUE(r.ok);
     EXPECT_TRUE(r.importedLines.isEmpty());
     EXPECT_EQ(imp.logLines(), log);
-    EXPECT_EQ(r.messages.last(), "5 QSO déjà présents dans le log n'ont pas été importés");
+    EXPECT_EQ(r.summary, "Aucun QSO importé dans le log F0ABC_QRP.log.\r\n"
+                         "5 QSO déjà présents dans le log n'ont pas été importés");
 }
 
 TEST(AdifImport, BlockGoesWhereTheFirstRecordBelongs)

@@ -116,16 +116,25 @@ TEST(RulesText, QuotedRuleLinesInOrderAndSectionsSeparated)
     }
 }
 
-TEST(WebAddresses, PlainHttpHostAndFixedPath)
+TEST(WebAddresses, HttpsHostAndFixedPathScriptsOnlyOnTheContestSite)
 {
-    const std::pair<QString, QString> addresses[] = {
-        {web::programPageAddress(), "http://" + web::HomeSiteHost + "/Affichage2.htm"},
-        {web::rankingPageAddress(), "http://" + web::ContestSiteHost + "/kerlan/identification.php?action=maj"},
-        {web::clusterPageAddress(), "http://" + web::ContestSiteHost + "/kerlan/cluster.php"},
-        {web::homeSiteAddress(), "http://" + web::HomeSiteHost},
+    const struct {
+        QString address, expected;
+        bool scripts;
+    } addresses[] = {
+        {web::programPageAddress(), "https://" + web::HomeSiteHost + "/Affichage2.htm", false},
+        {web::rankingPageAddress(), "https://" + web::ContestSiteHost + "/kerlan/identification.php?action=maj", true},
+        {web::clusterPageAddress(), "https://" + web::ContestSiteHost + "/kerlan/cluster.php", true},
+        {web::homeSiteAddress(), "https://" + web::HomeSiteHost, false},
+        {web::registrationAddress(), "https://" + web::ContestSiteHost + "/kerlan/inscription.php", true},
+        {"https://" + web::ContestSiteHost + ".example.org/", "", false},
     };
-    for (const auto &[address, expected] : addresses)
-        EXPECT_EQ(address, expected);
+    for (const auto &a : addresses) {
+        if (!a.expected.isEmpty()) {
+            EXPECT_EQ(a.address, a.expected);
+        }
+        EXPECT_EQ(web::runsScripts(a.address), a.scripts) << a.address.toStdString();
+    }
     EXPECT_FALSE(web::HomeSiteHost.contains(u'/'));
     EXPECT_FALSE(web::ContestSiteHost.contains(u'/'));
 }

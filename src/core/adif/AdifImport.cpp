@@ -54,6 +54,31 @@ QString stationProblem(const ImportRequest &request)
     return verdict.accepted ? QString() : verdict.message;
 }
 
+// What the import did, in one message after those of the replaced values:
+// the QSOs added, then those it left out and why, and the power rule.
+QString closingMessage(const QsoLineBuilder &builder, qsizetype added, const QString &logName)
+{
+    QStringList lines;
+    lines << (added == 0   ? QStringLiteral("Aucun QSO importé dans le log %1.").arg(logName)
+              : added == 1 ? QStringLiteral("1 QSO importé dans le log %1.").arg(logName)
+                           : QStringLiteral("%1 QSO importés dans le log %2.").arg(added).arg(logName));
+    if (builder.skipped() == 1)
+        lines << QStringLiteral("1 QSO déjà présent dans le log n'a pas été importé");
+    else if (builder.skipped() > 1)
+        lines << QStringLiteral("%1 QSO déjà présents dans le log n'ont pas été importés").arg(builder.skipped());
+    for (auto band = builder.outOfBand().cbegin(); band != builder.outOfBand().cend(); ++band)
+        lines << QStringLiteral("%1 : %2 QSO non %3, bande hors concours")
+                     .arg(band.key())
+                     .arg(band.value())
+                     .arg(band.value() == 1 ? QStringLiteral("importé") : QStringLiteral("importés"));
+    if (builder.lowPowerModeQsos() > 0 && builder.powerWatts() > 5)
+        lines << QStringLiteral("Le règlement limite la puissance à 5 W en CW et en DIGI : %1 QSO en CW ou en DIGI "
+                                "sont comptés à %2 W.")
+                     .arg(builder.lowPowerModeQsos())
+                     .arg(QString::number(builder.powerWatts(), 'f', 0));
+    return lines.join(QStringLiteral("\r\n"));
+}
+
 } // namespace
 
 QString importQuestion(const QString &ownLocator, const QString &power)
@@ -144,17 +169,14 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
         return cancelled(result);
     if (!problem.isEmpty())
         return refused(result, problem);
-    if (result.importedLines.isEmpty() && builder.skipped() == 0)
+    if (result.importedLines.isEmpty() && builder.skipped() == 0 && builder.outOfBand().isEmpty())
         return refused(result, QStringLiteral("Le fichier %1 ne contient aucun QSO au format ADIF.").arg(adifName));
-    const QString skippedMessage =
-        builder.skipped() == 1
-            ? QStringLiteral("1 QSO déjà présent dans le log n'a pas été importé")
-            : QStringLiteral("%1 QSO déjà présents dans le log n'ont pas été importés").arg(builder.skipped());
     if (result.importedLines.isEmpty()) {
-        // Every QSO of the file is in the log already: nothing to write.
+        // Every QSO of the file is in the log already or off the contest's bands: nothing to write.
         result.ok = true;
         result.insertedAt = log.lines.size();
-        result.messages = builder.messages() << skippedMessage;
+        result.messages = builder.messages();
+        result.summary = closingMessage(builder, 0, logName);
         return result;
     }
 
@@ -192,8 +214,7 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     }
     result.ok = true;
     result.messages = builder.messages();
-    if (builder.skipped() > 0)
-        result.messages.append(skippedMessage);
+    result.summary = closingMessage(builder, result.importedLines.size(), logName);
     return result;
 }
 

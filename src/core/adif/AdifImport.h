@@ -36,6 +36,10 @@ struct ImportResult {
     // French texts to show in turn, each in its own box: the replacements made
     // (one per kind), or the one reason the log was left untouched.
     QStringList messages;
+    // Shown last when the import went through: how many QSOs it added to which
+    // log, those it left out (already there, off the contest's bands) and the
+    // power rule.
+    QString summary;
 };
 
 // Reads the ADIF file and places its QSOs, as one block, in the log of the

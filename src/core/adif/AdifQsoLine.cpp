@@ -77,7 +77,17 @@ QString logTime(QByteArrayView timeOn)
 
 QsoLineBuilder::QsoLineBuilder(ImportStation station) : m_station(std::move(station))
 {
-    m_power = QString::number(static_cast<long long>(std::floor(numericValue(m_station.power))));
+    // As a number without a conversion to an integer type, which a power of
+    // hundreds of digits would overflow; the column keeps its first two digits.
+    m_powerWatts = std::floor(numericValue(m_station.power));
+    m_power = QString::number(m_powerWatts, 'f', 0);
+}
+
+bool isPhoneMode(QStringView adifMode)
+{
+    static const QStringList phone = {QStringLiteral("SSB"), QStringLiteral("USB"), QStringLiteral("LSB"),
+                                      QStringLiteral("AM"), QStringLiteral("FM")};
+    return phone.contains(adifMode.trimmed().toString(), Qt::CaseInsensitive);
 }
 
 QString QsoLineBuilder::band(const Record &record)
@@ -91,6 +101,15 @@ QString QsoLineBuilder::band(const Record &record)
     }
     record.text("BAND", true, m_scratch);
     return bandFromName(m_scratch);
+}
+
+QString QsoLineBuilder::bandNamed(const Record &record)
+{
+    record.text("BAND", true, m_scratch);
+    if (!m_scratch.isEmpty())
+        return m_scratch;
+    record.text("FREQ", false, m_scratch);
+    return m_scratch.isEmpty() ? QString() : QStringLiteral("FREQ ") + m_scratch;
 }
 
 QString duplicateKey(QStringView line)
@@ -143,18 +162,34 @@ QString QsoLineBuilder::line(const Record &record)
     put(&QsoRecord::QTR, QStringView(time, 5));
 
     putText(&QsoRecord::Mode, "MODE", u"XXX");
+    // A fourth character of the mode (RTTY, JT65) takes the blank column before the band.
+    if (m_scratch.size() > 3)
+        line[RecordColumn::Mode.start + 3] = m_scratch[3];
+    const bool lowPowerMode = !m_scratch.isEmpty() && !isPhoneMode(m_scratch);
+    // A record skipped leaves no trace in the counts of written QSOs.
+    const auto skip = [&] {
+        --m_written;
+        m_missing = missingBefore;
+        return QString();
+    };
     QString qrg = band(record);
     if (qrg.isEmpty()) {
+        // A band named but not one of the contest (60 m, 4 m): the QSO is not
+        // the contest's, and 1.8 Mhz would score it on a band it was not on.
+        if (const QString named = bandNamed(record); !named.isEmpty()) {
+            ++m_outOfBand[named];
+            return skip();
+        }
         ++m_missing[Band];
         qrg = QStringLiteral("1.8 Mhz");
     }
     put(&QsoRecord::QRG, qrg);
     if (!m_present.isEmpty() && m_present.contains(duplicateKey(line))) {
-        --m_written;
-        m_missing = missingBefore;
         ++m_skipped;
-        return {};
+        return skip();
     }
+    if (lowPowerMode)
+        ++m_lowPowerModeQsos;
     putText(&QsoRecord::RstR, "RST_RCVD", u"XX");
     putText(&QsoRecord::RstE, "RST_SENT", u"XX");
     record.text("QTH", true, m_scratch);

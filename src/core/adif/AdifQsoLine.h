@@ -2,6 +2,7 @@
 #include "core/adif/AdifReader.h"
 #include "core/storage/LogStore.h"
 
+#include <QMap>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,10 @@ struct ImportStation {
 // A QSO_DATE as the log writes it ("20080125" -> "25/01/08"); empty unless it
 // is eight digits forming a real date.
 QString logDate(QByteArrayView qsoDate);
+// True for an ADIF mode of phone (SSB, USB, LSB, AM, FM): the rules allow 10 W
+// there, 5 W in CW and the digital modes, which are every other mode.
+bool isPhoneMode(QStringView adifMode);
+
 // A TIME_ON as the log writes it ("1435" or "143512" -> "14:35"); empty unless
 // it starts with four digits forming a real time.
 QString logTime(QByteArrayView timeOn);
@@ -42,17 +47,28 @@ public:
     // neither written nor replaced, so the bonus goes to the fifth QSO added.
     void setPresent(QSet<QString> keys) { m_present = std::move(keys); }
     int skipped() const { return m_skipped; }
+    // Records whose band or frequency is on none of the contest's bands, by
+    // the BAND they name (else "FREQ" and the frequency): not imported.
+    const QMap<QString, int> &outOfBand() const { return m_outOfBand; }
+    // QSOs written in CW or a digital mode (any mode but SSB, USB, LSB, AM, FM)
+    // and the power, in whole watts, that scores them.
+    int lowPowerModeQsos() const { return m_lowPowerModeQsos; }
+    double powerWatts() const { return m_powerWatts; }
     // One message per kind of replacement made, saying how many QSOs it concerned.
     QStringList messages() const;
 
 private:
     QString band(const Record &record);
+    QString bandNamed(const Record &record);
 
     enum Missing { Call, Date, BadDate, Time, BadTime, Band, MissingKinds };
     ImportStation m_station;
     QString m_power; // whole watts, as written in the line
     int m_written = 0;
     int m_skipped = 0;
+    int m_lowPowerModeQsos = 0;
+    double m_powerWatts = 0;
+    QMap<QString, int> m_outOfBand;
     QSet<QString> m_present;
     std::array<int, MissingKinds> m_missing{};
     QString m_call, m_locator, m_scratch; // buffers reused from one record to the next

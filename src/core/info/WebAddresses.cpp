@@ -4,7 +4,7 @@ namespace pendrel::web {
 
 QString address(const QString &host, const QString &pathAndQuery)
 {
-    return QStringLiteral("http://") + host + pathAndQuery;
+    return QStringLiteral("https://") + host + pathAndQuery;
 }
 
 QString homeSiteAddress()

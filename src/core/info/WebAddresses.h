@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QUrl>
 
 namespace pendrel::web {
 
@@ -8,8 +9,16 @@ namespace pendrel::web {
 inline const QString HomeSiteHost = QStringLiteral("www.pendrel.fr");
 inline const QString ContestSiteHost = QStringLiteral("www.kerlan-qrp.fr");
 
-// Plain HTTP scheme, host and path.
+// HTTPS scheme, host and path: the ranking page takes a password.
 QString address(const QString &host, const QString &pathAndQuery);
+
+// Only the contest's pages need scripts (its forms); the home site and the
+// program's own pages are shown without. Inline: the web module uses it
+// without linking the core.
+inline bool runsScripts(const QString &address)
+{
+    return QUrl(address).host() == ContestSiteHost;
+}
 
 QString homeSiteAddress();     // the home site itself, as Mon_Site's caption names it
 QString programPageAddress();  // Mon_Site: "/Affichage2.htm" of the home site

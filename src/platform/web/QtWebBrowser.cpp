@@ -1,5 +1,7 @@
 #include "platform/web/QtWebBrowser.h"
 
+#include "core/info/WebAddresses.h"
+
 #include <QUrl>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -9,8 +11,14 @@ namespace pendrel {
 QWidget *QtWebBrowser::createView(QWidget *parent)
 {
     auto *view = new QWebEngineView(parent);
+    QWebEngineSettings *settings = view->settings();
     // A page that cannot be loaded is told by the window, in French.
-    view->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    // Nothing the two sites need: plugins, pop-up windows, local files.
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     return view;
 }
 
@@ -22,14 +30,18 @@ void QtWebBrowser::watchLoading(QWidget *view, std::function<void(bool ok)> done
 
 void QtWebBrowser::showPage(QWidget *view, const QString &html)
 {
-    if (auto *web = qobject_cast<QWebEngineView *>(view))
+    if (auto *web = qobject_cast<QWebEngineView *>(view)) {
+        web->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
         web->setHtml(html);
+    }
 }
 
 void QtWebBrowser::navigate(QWidget *view, const QString &address)
 {
-    if (auto *web = qobject_cast<QWebEngineView *>(view))
+    if (auto *web = qobject_cast<QWebEngineView *>(view)) {
+        web->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, web::runsScripts(address));
         web->setUrl(QUrl(address));
+    }
 }
 
 } // namespace pendrel

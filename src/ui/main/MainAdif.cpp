@@ -52,6 +52,7 @@ void Main::importAdif()
     for (const QString &message : result.messages)
         dialogs.message(message);
     if (result.ok) {
+        dialogs.message(result.summary);
         LoadLog();
         selectLastLine();
         updateNextQsoLine();

@@ -71,6 +71,8 @@ TEST_F(MainAdif, ImportedQsosAppearInTheListWithTheirScore)
     EXPECT_EQ(c().KmW_Max->text(), "122");
     EXPECT_EQ(c().Total_P->text(), "2");
     EXPECT_EQ(c().Frame3->title(), "QSO N° 3 depuis la station fixe en JN18GU");
+    // The import's closing message ends it.
+    EXPECT_EQ(dialogs.messages.last(), "1 QSO importé dans le log F1AAA_QRP.log.");
 }
 
 TEST_F(MainAdif, AFileWithoutRecordsLeavesTheLogAsItWas)
