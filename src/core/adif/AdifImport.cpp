@@ -206,7 +206,7 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
         merged.append(lines.mid(result.insertedAt));
         lines = std::move(merged);
         return StoreResult{};
-    });
+    }, QStringLiteral("import de %1 QSO (%2)").arg(result.importedLines.size()).arg(adifName));
     if (!stored.ok) {
         result.importedLines.clear();
         result.messages = {stored.message};

@@ -189,14 +189,6 @@ QString LogStore::logFullText(const QString &fileName)
         .arg(QsoRecord::MaxQsoNumber);
 }
 
-StoreResult LogStore::rewrite(const QString &path, const QStringList &lines) const
-{
-    QString reason;
-    if (!m_writer.replaceFile(path, encodeLines(lines), &reason))
-        return failure(path, reason);
-    return {};
-}
-
 StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const QString &recordLine) const
 {
     const QString path = logPath(callsign, kind);
@@ -221,25 +213,44 @@ StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const
     if (open)
         content.append("\r\n");
     content.append(encodeLines({recordLine}));
+    const QList<SettingValue> settingsBefore = settingsNow();
     QString reason;
     if (!m_writer.appendToFile(path, content, &reason))
         return failure(path, reason);
+    ChangeJournal(m_folder, m_writer)
+        .recordAppend(logFileName(callsign, kind), QStringLiteral("ajout du QSO ") + qsoLabel(recordLine), bytes.size(),
+                      content, settingsBefore);
     return {};
 }
 
-StoreResult LogStore::modifyLog(const QString &callsign, StationKind kind, const LineEdit &edit) const
+StoreResult LogStore::modifyLog(const QString &callsign, StationKind kind, const LineEdit &edit,
+                                const QString &description) const
 {
     const QString path = logPath(callsign, kind);
     const DataFolderLock lock(m_folder);
     if (!lock.acquired())
         return lock.refusal();
-    TextLines text = readTextLines(path);
-    if (text.status != ReadStatus::Ok)
-        return failure(path, text.error);
-    const StoreResult edited = edit(text.lines);
+    const FileBytes before = readFileBytes(path);
+    if (before.status != ReadStatus::Ok)
+        return failure(path, before.error);
+    QStringList lines = splitLines(cp1252::decode(before.bytes));
+    const StoreResult edited = edit(lines);
     if (!edited.ok)
         return edited;
-    return rewrite(path, text.lines);
+    const QList<SettingValue> settingsBefore = settingsNow();
+    const QByteArray after = encodeLines(lines);
+    QString reason;
+    if (!m_writer.replaceFile(path, after, &reason))
+        return failure(path, reason);
+    ChangeJournal(m_folder, m_writer)
+        .recordRewrite(logFileName(callsign, kind), description, before.bytes, after, settingsBefore);
+    return {};
+}
+
+QString LogStore::qsoLabel(QStringView recordLine)
+{
+    const QsoRecord r = QsoRecord::fromRecordLine(recordLine);
+    return QStringLiteral("%1 du %2 à %3").arg(r.Indicatif.trimmed(), r.Date.trimmed(), r.QTR.trimmed());
 }
 
 QString LogStore::changedElsewhereMessage()
@@ -282,6 +293,9 @@ StoreResult LogStore::ReplaceQso(const QString &callsign, StationKind kind, cons
     if (holdsLineBreak(newLine))
         return lineBreakRefused();
     const QString path = logPath(callsign, kind);
+    const QString description = QStringLiteral("modification du QSO %1 (%2)")
+                                    .arg(qsoNumber)
+                                    .arg(QsoRecord::fromRecordLine(oldLine).Indicatif.trimmed());
     return modifyLog(callsign, kind, [&](QStringList &lines) {
         const qsizetype at = findQso(lines, oldLine, qsoNumber);
         if (at >= 0) {
@@ -292,7 +306,7 @@ StoreResult LogStore::ReplaceQso(const QString &callsign, StationKind kind, cons
             return logFull(path);
         lines.append(newLine);
         return StoreResult{};
-    });
+    }, description);
 }
 
 StoreResult LogStore::DeleteQso(const QString &callsign, StationKind kind, const QString &recordLine,
@@ -306,7 +320,7 @@ StoreResult LogStore::DeleteQso(const QString &callsign, StationKind kind, const
                                           .arg(logFileName(callsign, kind))};
         lines.removeAt(at);
         return StoreResult{};
-    });
+    }, QStringLiteral("suppression du QSO %1 (%2)").arg(qsoNumber).arg(QsoRecord::fromRecordLine(recordLine).Indicatif.trimmed()));
 }
 
 qint64 LogStore::moment(QStringView line)
@@ -340,7 +354,7 @@ StoreResult LogStore::InsertQsoByDate(const QString &callsign, StationKind kind,
         }
         lines.insert(at, recordLine);
         return StoreResult{};
-    });
+    }, QStringLiteral("insertion du QSO ") + qsoLabel(recordLine));
 }
 
 StoreResult LogStore::CreateLogFiles(const QString &callsign) const

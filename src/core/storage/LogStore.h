@@ -1,4 +1,5 @@
 #pragma once
+#include "core/storage/ChangeJournal.h"
 #include "core/storage/TextFile.h"
 
 #include <QString>
@@ -74,8 +75,18 @@ public:
     // One read-modify-write of the log of that callsign and kind under the
     // lock: `edit` changes the lines read; when it returns ok, the file is
     // replaced with them in one atomic step.
+    // `description` names the change in the journal of changes that can be
+    // undone ("suppression du QSO 124 (F6ABC)").
     using LineEdit = std::function<StoreResult(QStringList &lines)>;
-    StoreResult modifyLog(const QString &callsign, StationKind kind, const LineEdit &edit) const;
+    StoreResult modifyLog(const QString &callsign, StationKind kind, const LineEdit &edit,
+                          const QString &description) const;
+
+    // Every change above is recorded in the folder's ChangeJournal with the
+    // settings it may move, as this gives them just before the change (the
+    // window's outing counter and bonus, the best km/W); none by default.
+    void setSettingsSnapshot(std::function<QList<SettingValue>()> snapshot) { m_snapshot = std::move(snapshot); }
+    // "F6ABC du 09/12/26 à 10:11", how the journal names a QSO.
+    static QString qsoLabel(QStringView recordLine);
 
     // Told when the log was changed by another program since the list was
     // read: the list now shows the file, and the operator chooses again.
@@ -93,11 +104,11 @@ public:
     static bool isBlank(QStringView line);
 
 private:
-    // Replaces the whole log file with `lines`; the caller holds the lock.
-    StoreResult rewrite(const QString &path, const QStringList &lines) const;
     StoreResult failure(const QString &path, const QString &reason) const;
+    QList<SettingValue> settingsNow() const { return m_snapshot ? m_snapshot() : QList<SettingValue>{}; }
     QString m_folder;
     FileWriter &m_writer;
+    std::function<QList<SettingValue>()> m_snapshot;
 };
 
 } // namespace pendrel
