@@ -35,6 +35,7 @@ int main(int argc, char **argv)
     pendrel::ModuleBrowser browser;
     pendrel::Platform platform{clock, dialogs, settings, printer, pendrel::DataFolder::resolve()};
     platform.browser = &browser;
+    platform.settingsFile = settings.filePath();
 
     pendrel::ui::Main window(platform);
     window.start();

@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "core/backup/Backups.h"
+
 #include "core/adif/AdifExport.h"
 #include "core/adif/AdifImport.h"
 #include "core/adif/AdifSettings.h"
@@ -35,6 +37,12 @@ int runImport(const QStringList &args, Io &io)
     QtSettingsStore settings;
     const adif::ImportRequest request = adif::requestFromSettings(
         settings, options.folder, options.callsign, options.kind, QDate::currentDate(), options.rest.first());
+    // A wrong file imported into the wrong log can be taken back from this backup.
+    const BackupMade backup = backupsOf(settings, options.folder, settings.filePath()).make(QStringLiteral("avant import"));
+    if (!backup.ok) {
+        io.err << "pendrel-cli : " << backup.message << "\nL'import n'a pas été fait.\n";
+        return ExitFailure;
+    }
     const adif::ImportResult result = adif::importFile(request);
     // The window's message boxes break lines with CR LF; a terminal with LF.
     const auto terminal = [](QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); };

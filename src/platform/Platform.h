@@ -22,6 +22,8 @@ struct Platform {
     FileWriter *fileWriter = nullptr;
     // The web page windows' browser; none: the page's address as a link.
     Browser *browser = nullptr;
+    // The settings' file, which backups copy; none: not backed up.
+    QString settingsFile = {};
 };
 
 } // namespace pendrel

@@ -2,6 +2,8 @@
 
 #include "core/storage/DataFolderLock.h"
 #include "core/storage/FirstNameDirectory.h"
+#include "core/storage/SettingsKeys.h"
+#include "platform/SettingsStore.h"
 #include "core/storage/SystemError.h"
 
 #include <QCryptographicHash>
@@ -117,9 +119,16 @@ BackupMade Backups::make(const QString &reason, bool onlyIfChanged, const QDateT
                            .arg(QDir::toNativeSeparators(m_backupFolder), why);
         return made;
     };
+    if (!QFileInfo(m_dataFolder).isDir())
+        return failed(QStringLiteral("dossier des données introuvable"));
     if (!QDir().mkpath(m_backupFolder))
         return failed(QFileInfo::exists(m_backupFolder) ? frenchSystemError(ENOTDIR)
                                                         : QStringLiteral("dossier introuvable et impossible à créer"));
+    // One writer at a time, here too: two backups at once (two imports) would
+    // take the same name, and one would clean up the other's unfinished copy.
+    const DataFolderLock lock(m_dataFolder);
+    if (!lock.acquired())
+        return failed(lock.reason());
     // Left by a backup that was killed halfway.
     for (const QString &left : QDir(m_backupFolder).entryList({kInProgress + u'*'}, QDir::Dirs | QDir::Hidden))
         QDir(QDir(m_backupFolder).filePath(left)).removeRecursively();
@@ -129,10 +138,7 @@ BackupMade Backups::make(const QString &reason, bool onlyIfChanged, const QDateT
     info.reason = reason;
     QList<Copy> copies;
     {
-        // The files as one writer left them, never halfway through another's change.
-        const DataFolderLock lock(m_dataFolder);
-        if (!lock.acquired())
-            return failed(lock.reason());
+        // Under the lock: the files as one writer left them, never halfway through another's change.
         QStringList names = QDir(m_dataFolder).entryList({QStringLiteral("*_QRP.log")}, QDir::Files, QDir::Name);
         names << FirstNameDirectory::FileName << kTemplate;
         for (const QString &name : names) {
@@ -274,6 +280,13 @@ QStringList Backups::kept(const QList<BackupInfo> &newestFirst, const QDateTime 
             keep.append(b.name);
     }
     return keep;
+}
+
+Backups backupsOf(const SettingsStore &settings, const QString &dataFolder, const QString &settingsFile,
+                  FileWriter &writer)
+{
+    return Backups(dataFolder, settingsFile,
+                   settings.read(settings::GlobalSection, settings::DossierSauvegardes, QString()).trimmed(), writer);
 }
 
 QString backupLine(const BackupInfo &b)

@@ -69,6 +69,11 @@ private:
     FileWriter &m_writer;
 };
 
+class SettingsStore;
+// The backups of `dataFolder` where the settings put them.
+Backups backupsOf(const SettingsStore &settings, const QString &dataFolder, const QString &settingsFile,
+                  FileWriter &writer = FileWriter::standard());
+
 // "2026-12-09_10-11-12 09/12/2026 10:11:12 avant import F0ABC_QRP.log 1000 QSO, ..." for listings.
 QString backupLine(const BackupInfo &backup);
 

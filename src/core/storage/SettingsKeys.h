@@ -34,6 +34,9 @@ inline const QString FormatEtiquette = QStringLiteral("Format etiquette");
 inline const QString DecalageBasEtiquette = QStringLiteral("Decalage bas etiquette");
 inline const QString DecalageDroiteEtiquette = QStringLiteral("Decalage droite etiquette");
 
+// Where the backups go (global section); absent or empty: "Sauvegardes" in the data folder.
+inline const QString DossierSauvegardes = QStringLiteral("Dossier des sauvegardes");
+
 inline const QString PlaceholderCallsign = QStringLiteral("FXXXX");
 
 } // namespace pendrel::settings

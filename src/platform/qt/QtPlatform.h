@@ -21,6 +21,8 @@ public:
     QtSettingsStore();
     QString read(const QString &section, const QString &key, const QString &defaultValue) const override;
     void write(const QString &section, const QString &key, const QString &value) override;
+    // The file the settings live in (QRP.conf), which backups copy.
+    QString filePath() const { return m_settings.fileName(); }
 
 private:
     mutable QSettings m_settings;

@@ -45,6 +45,8 @@ Main::Main(Platform &platform, QWidget *parent)
     buildMenus();
     setInitialEntryState();
     connectBehaviour();
+    // The journal of changes keeps, with each, the settings it may move.
+    m_store.setSettingsSnapshot([this] { return journalledSettings(m_platform.settings, m_state.StationCallsign); });
     m_entryLine = std::make_unique<EntryLine>(*this);
     m_workedBefore = new WorkedBeforeLine(*m_model, *m_c.Deja_Contacte);
     // The clock runs from the window's creation; the first tick is not left
@@ -126,8 +128,11 @@ void Main::start()
         return;
     showBestKmWFlag();
 
-    if (m_state.StationCallsign != keys::PlaceholderCallsign)
+    if (m_state.StationCallsign != keys::PlaceholderCallsign) {
         LoadLog();
+        if (!m_ended)
+            backupAtStart();
+    }
     if (m_ended)
         return;
     selectLastLine();

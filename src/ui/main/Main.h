@@ -1,5 +1,6 @@
 #pragma once
 #include "core/AppState.h"
+#include "core/backup/Backups.h"
 #include "core/storage/LogStore.h"
 #include "platform/Platform.h"
 #include "ui/main/MainControls.h"
@@ -11,6 +12,7 @@
 #include <memory>
 
 class QFileSystemWatcher;
+class QMenu;
 class QStringListModel;
 class QTimer;
 
@@ -116,6 +118,16 @@ private:
     void connectAdif();
     void connectInfo();
     void connectKeyboard();
+    // Backups and undo (MainBackups.cpp).
+    void buildBackupEntries(QMenu *fichier);
+    void backupAtStart();
+    // Before an import: false when the operator would rather not import without one.
+    bool backupBeforeImport();
+    void undoLastChange();
+    void backupNow();
+    void restoreBackup();
+    void chooseBackupFolder();
+    Backups backups() const;
     void openRankingWindow();
     void importAdif();
     void openLabelWindows();

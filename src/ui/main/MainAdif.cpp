@@ -32,6 +32,9 @@ void Main::importAdif()
         return;
     }
 
+    if (!backupBeforeImport())
+        return;
+
     // A long import shows its progress and can be stopped; the log is only
     // rewritten once the whole file has been read.
     QProgressDialog progress(QStringLiteral("Importation du fichier ADIF..."), QStringLiteral("Annuler"), 0, 1000,

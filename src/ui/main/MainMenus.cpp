@@ -40,6 +40,7 @@ void Main::buildMenus()
     m_c.Mnu_Quitter = entry(fichier, "Mnu_Quitter", QStringLiteral("&Quitter Pendrel"));
     m_c.Mnu_ADIF = entry(fichier, "Mnu_ADIF", QStringLiteral("&Exporter le log au format ADIF"));
     m_c.Mnu_Import_Adif = entry(fichier, "Mnu_Import_Adif", QStringLiteral("&Importer un log au format ADIF"));
+    buildBackupEntries(fichier);
 
     QMenu *date = menu(bar, "Mnu_Date", QStringLiteral("&Date"));
     m_c.Mnu_Date_Auto = entry(date, "Mnu_Date_Auto", QStringLiteral("&Automatique"));
