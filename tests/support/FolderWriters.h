@@ -10,6 +10,8 @@
 
 #include "support/TempFolder.h"
 
+#include <QProcess>
+
 #include <functional>
 
 namespace pendrel::test {
@@ -85,5 +87,16 @@ struct ShortWait {
     explicit ShortWait(int ms) { DataFolderLock::setWaitMilliseconds(ms); }
     ~ShortWait() { DataFolderLock::setWaitMilliseconds(5000); }
 };
+
+// The number of a process that ran and no longer runs, as a killed writer's lock names it.
+inline qint64 deadProcessNumber()
+{
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    if (!gone.waitForStarted())
+        return 0;
+    const qint64 pid = gone.processId();
+    return gone.waitForFinished() ? pid : 0;
+}
 
 } // namespace pendrel::test
