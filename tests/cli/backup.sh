@@ -17,44 +17,29 @@ name=$out
 [ -f "$PENDREL_HOME/Sauvegardes/$name/F0ABC_QRP.log" ] || fail "backup : copie du log absente de Sauvegardes/$name"
 [ -f "$PENDREL_HOME/Sauvegardes/$name/QRP.conf" ] || fail "backup : copie des réglages absente"
 
-# Undo, one change at a time, back to the same bytes.
-run delete 1
-expect_code 0 "delete"
+# Undo and changes reach the journal (its rules are tested in core).
 run append "$rec1"
 expect_code 0 "append"
 run changes
 expect_code 0 "changes"
-[ "$(echo "$out" | wc -l)" -eq 2 ] && [[ "$(echo "$out" | head -1)" == *"ajout du QSO F1AAA du 12/03/08 à 14:05" ]] \
-  || fail "changes : deux modifications, l'ajout d'abord
+[[ "$out" == *"ajout du QSO F1AAA du 12/03/08 à 14:05" ]] || fail "changes : l'ajout attendu
 $out"
 run undo
-expect_code 0 "undo append"
-expect_out "Annulé : ajout du QSO F1AAA du 12/03/08 à 14:05." "undo append"
-run undo
-expect_code 0 "undo delete"
-cmp -s "$log" "$scratch/original" || fail "undo : le log n'est pas revenu octet pour octet"
+expect_code 0 "undo"
+expect_out "Annulé : ajout du QSO F1AAA du 12/03/08 à 14:05." "undo"
 run undo
 expect_code 1 "undo with nothing left"
 
-# A change made by hand since: refused, nothing changed.
-run append "$rec1"
-printf 'edited by hand\r\n' >>"$log"
-cp "$log" "$scratch/edited"
-run undo
-expect_code 1 "undo after a hand edit"
-cmp -s "$log" "$scratch/edited" || fail "undo refusé : le log a changé"
-
-# Restore the backup: the same bytes, and the state before it is itself a backup.
+# Restore reaches the backups; the state before it is listed first.
+run delete 1
 run restore "$name"
 expect_code 0 "restore"
 cmp -s "$log" "$scratch/original" || fail "restore : le log n'est pas celui de la sauvegarde"
 run backups
 expect_code 0 "backups"
-[ "$(echo "$out" | wc -l)" -eq 2 ] && [[ "$(echo "$out" | head -1)" == *"avant restauration de $name"* ]] \
+[[ "$(echo "$out" | head -1)" == *"avant restauration de $name"* ]] \
   || fail "backups : la sauvegarde d'avant la restauration doit venir en tête
 $out"
-run restore absent-name
-expect_code 1 "restore of an unknown backup"
 
 # An import makes its backup first, and refuses without one.
 printf '<CALL:5>F5ADI <QSO_DATE:8>20080201 <TIME_ON:4>1200 <BAND:3>40m <MODE:2>CW <EOR>\r\n' >"$scratch/in.adi"
