@@ -163,3 +163,18 @@ TEST(HostileFiles, ALiveWritersLockIsNeverTakenOverHoweverOld)
     EXPECT_FALSE(folder.exists(DataFolderLock::FileName));
     EXPECT_TRUE(LogStore(folder.dir()).DeleteQso(kCall, StationKind::Fixed, qso("F1AAA"), 1).ok);
 }
+
+TEST(HostileFiles, TheTemporaryCopyOfAKilledWriterGoesAtTheNextWrite)
+{
+    TempFolder folder;
+    prepare(folder);
+    const QStringList leftovers = {kFixed + ".Ab12Cd", "Liste_Prenom.txt.x9Y8z7", "FXXXX.txt.qwerty"};
+    const QStringList kept = {kFixed + ".sauve", "notes.txt.Ab12Cd"};
+    for (const QString &name : leftovers + kept)
+        folder.write(name, "half");
+    ASSERT_TRUE(LogStore(folder.dir()).AppendQso(kCall, StationKind::Fixed, qso("F1NEW")).ok);
+    for (const QString &name : leftovers)
+        EXPECT_FALSE(folder.exists(name)) << name.toStdString();
+    for (const QString &name : kept)
+        EXPECT_TRUE(folder.exists(name)) << name.toStdString();
+}

@@ -63,6 +63,17 @@ bool freshFromAnotherComputer(int fd, const struct stat &held)
     return ageMs < StaleAfterMs;
 }
 
+// The temporary copy (name and six random characters) that a writer killed
+// before its atomic rename leaves beside a file of the folder. Only a writer
+// holding the lock writes these, so none of them is still being written.
+void removeLeftoverCopies(const QString &folder)
+{
+    static const QStringList patterns = {QStringLiteral("*_QRP.log.??????"), QStringLiteral("Liste_Prenom.txt.??????"),
+                                         QStringLiteral("FXXXX.txt.??????")};
+    for (const QString &left : QDir(folder).entryList(patterns, QDir::Files | QDir::Hidden))
+        QFile::remove(QDir(folder).filePath(left));
+}
+
 bool flockUnsupported(int err)
 {
     return err == ENOLCK || err == EOPNOTSUPP || err == ENOSYS;
@@ -109,6 +120,7 @@ DataFolderLock::Attempt DataFolderLock::tryOnce(const QByteArray &path)
             ::ftruncate(fd, 0) == 0 && ::write(fd, text.constData(), size_t(text.size())) == text.size();
         // Left by an older Pendrel killed while taking over a lock.
         ::unlink((path + ".rmlock").constData());
+        removeLeftoverCopies(QFileInfo(m_path).path());
         m_fd = fd;
         m_failure = Failure::None;
         return Attempt::Held;
