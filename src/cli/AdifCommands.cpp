@@ -1,10 +1,9 @@
 #include "cli/Commands.h"
 
-#include "core/backup/Backups.h"
-
 #include "core/adif/AdifExport.h"
 #include "core/adif/AdifImport.h"
 #include "core/adif/AdifSettings.h"
+#include "core/backup/Backups.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QDate>
@@ -40,17 +39,15 @@ int runImport(const QStringList &args, Io &io)
     // A wrong file imported into the wrong log can be taken back from this backup.
     const BackupMade backup = backupsOf(settings, options.folder, settings.filePath()).make(QStringLiteral("avant import"));
     if (!backup.ok) {
-        io.err << "pendrel-cli : " << backup.message << "\nL'import n'a pas été fait.\n";
+        io.err << "pendrel-cli : " << terminalText(backup.message) << "\nL'import n'a pas été fait.\n";
         return ExitFailure;
     }
     const adif::ImportResult result = adif::importFile(request);
-    // The window's message boxes break lines with CR LF; a terminal with LF.
-    const auto terminal = [](QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); };
     for (const QString &message : result.messages)
-        io.err << terminal(message) << '\n';
+        io.err << terminalText(message) << '\n';
     if (!result.ok)
         return ExitFailure;
-    io.out << terminal(result.summary) << '\n';
+    io.out << terminalText(result.summary) << '\n';
     return ExitOk;
 }
 

@@ -17,7 +17,7 @@ Backups folderBackups()
 
 int failure(Io &io, const QString &message)
 {
-    io.err << "pendrel-cli : " << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    io.err << "pendrel-cli : " << terminalText(message) << '\n';
     return ExitFailure;
 }
 
@@ -48,7 +48,7 @@ int runRestore(const QStringList &args, Io &io)
     const StoreResult r = folderBackups().restore(args.first());
     if (!r.ok)
         return failure(io, r.message);
-    io.out << QString(r.message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    io.out << terminalText(r.message) << '\n';
     return ExitOk;
 }
 
@@ -63,8 +63,7 @@ int runUndo(const QStringList &args, Io &io)
     if (!r.ok)
         return failure(io, r.message);
     QtSettingsStore settings;
-    for (const SettingValue &s : r.entry.settingsBefore)
-        settings.write(s.section, s.key, s.value);
+    putBack(settings, r.entry.settingsBefore);
     io.out << r.message << '\n';
     return ExitOk;
 }

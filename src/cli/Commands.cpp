@@ -53,6 +53,11 @@ int usageError(Io &io, const QString &problem)
     return ExitUsage;
 }
 
+QString terminalText(QString message)
+{
+    return message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 int runCommandLine(const QStringList &args, Io &io)
 {
     if (args.isEmpty())

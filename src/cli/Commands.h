@@ -36,6 +36,8 @@ QList<Command> commands();
 int runCommandLine(const QStringList &args, Io &io);
 // Prints `problem` and the usage text on standard error; returns ExitUsage.
 int usageError(Io &io, const QString &problem);
+// A message of the window's (lines broken with CR LF) as a terminal shows it.
+QString terminalText(QString message);
 
 // The options of the commands that read a log of the data folder:
 // [--call INDICATIF] [--portable].

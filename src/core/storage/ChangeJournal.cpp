@@ -108,6 +108,12 @@ QList<SettingValue> journalledSettings(const SettingsStore &store, const QString
     return values;
 }
 
+void putBack(SettingsStore &store, const QList<SettingValue> &values)
+{
+    for (const SettingValue &s : values)
+        store.write(s.section, s.key, s.value);
+}
+
 ChangeJournal::ChangeJournal(QString dataFolder, FileWriter &writer)
     : m_dataFolder(std::move(dataFolder)), m_writer(writer)
 {

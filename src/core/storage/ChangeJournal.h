@@ -20,6 +20,9 @@ struct SettingValue {
 // km/W of each kind), as they stand now; absent ones are left out.
 QList<SettingValue> journalledSettings(const SettingsStore &settings, const QString &callsign);
 
+// Writes the values back, as an undo does.
+void putBack(SettingsStore &settings, const QList<SettingValue> &values);
+
 // One change of a log file, with what reverses it: the bytes it replaced at
 // one place of the file and the bytes it put there. It grows with the change,
 // never with the log. The file's size and time of change after it tell

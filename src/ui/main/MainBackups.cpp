@@ -86,8 +86,7 @@ void Main::undoLastChange()
         return;
     }
     // The outing's counter and bonus, the best km/W, as they were before the change.
-    for (const SettingValue &s : r.entry.settingsBefore)
-        m_platform.settings.write(s.section, s.key, s.value);
+    putBack(m_platform.settings, r.entry.settingsBefore);
     m_state.OutingQsoCount = qint16(storedSettingNumber(callsignSetting(settings::Bonus, QStringLiteral("1"))));
     m_state.OutingBonusEarned = callsignFlag(settings::BonusSortie, m_state.OutingQsoCount > 5);
     LoadLog();
