@@ -54,7 +54,7 @@ QByteArray serialise(const JournalEntry &e)
     line("removed", e.removed.toBase64());
     line("added", e.added.toBase64());
     for (const SettingValue &s : e.settingsBefore)
-        line("setting", field(s.section) + ' ' + field(s.key) + ' ' + field(s.value));
+        line(s.present ? "setting" : "absent", field(s.section) + ' ' + field(s.key) + ' ' + field(s.value));
     line("end", {});
     return out;
 }
@@ -84,10 +84,10 @@ bool parse(const QByteArray &bytes, JournalEntry &e)
             e.removed = QByteArray::fromBase64(value);
         else if (name == "added")
             e.added = QByteArray::fromBase64(value);
-        else if (name == "setting") {
+        else if (name == "setting" || name == "absent") {
             const QList<QByteArray> parts = value.split(' ');
             if (parts.size() == 3)
-                e.settingsBefore.append({text(parts[0]), text(parts[1]), text(parts[2])});
+                e.settingsBefore.append({text(parts[0]), text(parts[1]), text(parts[2]), name == "setting"});
         } else if (name == "end")
             complete = true;
     }
@@ -102,16 +102,19 @@ QList<SettingValue> journalledSettings(const SettingsStore &store, const QString
     const QString section = settings::callsignSection(callsign);
     for (const QString &key : {settings::Bonus, settings::BonusSortie, settings::MeilleurKmWF, settings::MeilleurKmWP}) {
         const QString value = store.read(section, key, kAbsent);
-        if (value != kAbsent)
-            values.append({section, key, value});
+        values.append(value == kAbsent ? SettingValue{section, key, QString(), false} : SettingValue{section, key, value});
     }
     return values;
 }
 
 void putBack(SettingsStore &store, const QList<SettingValue> &values)
 {
-    for (const SettingValue &s : values)
-        store.write(s.section, s.key, s.value);
+    for (const SettingValue &s : values) {
+        if (s.present)
+            store.write(s.section, s.key, s.value);
+        else
+            store.remove(s.section, s.key);
+    }
 }
 
 ChangeJournal::ChangeJournal(QString dataFolder, FileWriter &writer)

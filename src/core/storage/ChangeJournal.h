@@ -13,11 +13,12 @@ class SettingsStore;
 // A setting as it was before a change of the log moved it.
 struct SettingValue {
     QString section, key, value;
+    bool present = true; // false: the key was absent
     bool operator==(const SettingValue &) const = default;
 };
 
 // The settings that logging a QSO moves (outing counter, its bonus, the best
-// km/W of each kind), as they stand now; absent ones are left out.
+// km/W flag of each kind), as they stand now, absent ones included.
 QList<SettingValue> journalledSettings(const SettingsStore &settings, const QString &callsign);
 
 // Writes the values back, as an undo does.

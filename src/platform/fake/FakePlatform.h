@@ -26,6 +26,7 @@ class MemorySettingsStore : public SettingsStore {
 public:
     QString read(const QString &section, const QString &key, const QString &defaultValue) const override;
     void write(const QString &section, const QString &key, const QString &value) override;
+    void remove(const QString &section, const QString &key) override { values.remove(section + u'/' + key); }
     bool contains(const QString &section, const QString &key) const;
     QHash<QString, QString> values; // "section/key" -> value
 };

@@ -17,6 +17,12 @@ QString QtSettingsStore::read(const QString &section, const QString &key, const 
     return value.toString();
 }
 
+void QtSettingsStore::remove(const QString &section, const QString &key)
+{
+    m_settings.remove(section + u'/' + key);
+    m_settings.sync();
+}
+
 void QtSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
     m_settings.setValue(section + u'/' + key, value);

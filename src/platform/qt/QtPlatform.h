@@ -21,6 +21,7 @@ public:
     QtSettingsStore();
     QString read(const QString &section, const QString &key, const QString &defaultValue) const override;
     void write(const QString &section, const QString &key, const QString &value) override;
+    void remove(const QString &section, const QString &key) override;
     // The file the settings live in (QRP.conf), which backups copy.
     QString filePath() const { return m_settings.fileName(); }
 

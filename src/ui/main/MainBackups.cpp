@@ -90,6 +90,7 @@ void Main::undoLastChange()
     m_state.OutingQsoCount = qint16(storedSettingNumber(callsignSetting(settings::Bonus, QStringLiteral("1"))));
     m_state.OutingBonusEarned = callsignFlag(settings::BonusSortie, m_state.OutingQsoCount > 5);
     LoadLog();
+    showBestKmWFlag();
     selectLastLine();
     updateNextQsoLine();
     showLogState(r.message);

@@ -37,6 +37,7 @@ TEST_F(MainBackups, CtrlZUndoesTheLastQsoAndTheSettingsItMoved)
     setCallsignSetting("F1AAA", "Bonus", "3");
     ASSERT_TRUE(main->appendQso(qso("F7NEW")).ok);
     setCallsignSetting("F1AAA", "Bonus", "4");
+    setCallsignSetting("F1AAA", "Meilleur KmW_F", "True"); // absent before the QSO
     // The entry says what it would undo when the menu opens.
     auto *fichier = main->findChild<QMenu *>("Mnu_Fichier");
     emit fichier->aboutToShow();
@@ -48,6 +49,8 @@ TEST_F(MainBackups, CtrlZUndoesTheLastQsoAndTheSettingsItMoved)
     EXPECT_EQ(logLines().size(), 1);
     EXPECT_EQ(settings.read("Setup F1AAA", "Bonus", {}), "3");
     EXPECT_EQ(main->state().OutingQsoCount, 3);
+    EXPECT_FALSE(settings.contains("Setup F1AAA", "Meilleur KmW_F"));
+    EXPECT_FALSE(c().Flag_Kmw->isVisible());
     emit fichier->aboutToShow();
     EXPECT_FALSE(action("Mnu_Annuler")->isEnabled());
 }
