@@ -41,6 +41,8 @@ Restaurer_Sauvegarde::Restaurer_Sauvegarde(const QList<BackupInfo> &backups, QWi
     }
     m_list->setCurrentRow(0);
     m_list->setMinimumWidth(640);
+    // Room under each line, so that the underscores of the names show.
+    m_list->setStyleSheet(QStringLiteral("QListWidget::item { padding: 2px 0px; }"));
     layout->addWidget(m_list);
     layout->addWidget(buttons(this, QStringLiteral("Restaurer")));
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
