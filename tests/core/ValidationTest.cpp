@@ -1,5 +1,6 @@
 #include "core/entry/Validation.h"
 
+#include "core/entry/Scoring.h"
 #include "core/storage/QsoRecord.h"
 #include "support/EntryFixture.h"
 #include "support/QtPrinters.h"
@@ -265,4 +266,30 @@ TEST(Validation, AFieldChangedAfterItsEnterStopsTheValidation)
     EntryFields f = validFixedEntry();
     f.Pts_A = QStringLiteral("2");
     EXPECT_TRUE(planValidation(f).verdict.accepted);
+}
+
+// The rules allow 5 W in CW and the digital modes, 10 W in phone, fixed and portable alike.
+TEST(Validation, PowerAboveWhatTheModeAllowsIsQuestioned)
+{
+    const struct {
+        const char *mode, *power;
+        StationKind kind;
+        bool asked;
+    } cases[] = {
+        {"CW", "5", StationKind::Fixed, false},   {"CW", "7", StationKind::Fixed, true},
+        {"DIG", "6", StationKind::Portable, true}, {"DIG", "4", StationKind::Portable, false},
+        {"SSB", "10", StationKind::Fixed, false}, {"SSB", "7", StationKind::Portable, false},
+        {"FT8", "6", StationKind::Fixed, true},  {"usb", "8", StationKind::Fixed, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.mode) + " " + c.power);
+        EntryFields f = validFixedEntry();
+        f.kind = c.kind;
+        f.Mode_A = QString::fromLatin1(c.mode);
+        (c.kind == StationKind::Fixed ? f.Pwr_F : f.Pwr_P) = QString::fromLatin1(c.power);
+        const ValidationPlan plan = planValidation(f);
+        ASSERT_TRUE(plan.verdict.accepted) << plan.verdict.message.toStdString();
+        EXPECT_EQ(plan.powerQuestion.isEmpty(), !c.asked);
+    }
+    EXPECT_EQ(powerRuleQuestion(), "Le règlement limite la puissance à 5 W en CW et en DIGI : enregistrer ce QSO quand même ?");
 }

@@ -2,6 +2,7 @@
 
 #include "core/adif/AdifFile.h"
 #include "core/adif/AdifQsoLine.h"
+#include "core/entry/Scoring.h"
 #include "core/entry/FieldRules.h"
 #include "core/storage/QsoRecord.h"
 #include "core/storage/StationIdentity.h"
@@ -71,7 +72,7 @@ QString closingMessage(const QsoLineBuilder &builder, qsizetype added, const QSt
                      .arg(band.key())
                      .arg(band.value())
                      .arg(band.value() == 1 ? QStringLiteral("importé") : QStringLiteral("importés"));
-    if (builder.lowPowerModeQsos() > 0 && builder.powerWatts() > 5)
+    if (builder.lowPowerModeQsos() > 0 && builder.powerWatts() > allowedPowerWatts(u"CW"))
         lines << QStringLiteral("Le règlement limite la puissance à 5 W en CW et en DIGI : %1 QSO en CW ou en DIGI "
                                 "sont comptés à %2 W.")
                      .arg(builder.lowPowerModeQsos())

@@ -83,12 +83,6 @@ QsoLineBuilder::QsoLineBuilder(ImportStation station) : m_station(std::move(stat
     m_power = QString::number(m_powerWatts, 'f', 0);
 }
 
-bool isPhoneMode(QStringView adifMode)
-{
-    static const QStringList phone = {QStringLiteral("SSB"), QStringLiteral("USB"), QStringLiteral("LSB"),
-                                      QStringLiteral("AM"), QStringLiteral("FM")};
-    return phone.contains(adifMode.trimmed().toString(), Qt::CaseInsensitive);
-}
 
 QString QsoLineBuilder::band(const Record &record)
 {
@@ -165,7 +159,7 @@ QString QsoLineBuilder::line(const Record &record)
     // A fourth character of the mode (RTTY, JT65) takes the blank column before the band.
     if (m_scratch.size() > 3)
         line[RecordColumn::Mode.start + 3] = m_scratch[3];
-    const bool lowPowerMode = !m_scratch.isEmpty() && !isPhoneMode(m_scratch);
+    const bool lowPowerMode = !m_scratch.isEmpty() && allowedPowerWatts(m_scratch) == 5;
     // A record skipped leaves no trace in the counts of written QSOs.
     const auto skip = [&] {
         --m_written;

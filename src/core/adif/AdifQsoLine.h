@@ -21,10 +21,6 @@ struct ImportStation {
 // A QSO_DATE as the log writes it ("20080125" -> "25/01/08"); empty unless it
 // is eight digits forming a real date.
 QString logDate(QByteArrayView qsoDate);
-// True for an ADIF mode of phone (SSB, USB, LSB, AM, FM): the rules allow 10 W
-// there, 5 W in CW and the digital modes, which are every other mode.
-bool isPhoneMode(QStringView adifMode);
-
 // A TIME_ON as the log writes it ("1435" or "143512" -> "14:35"); empty unless
 // it starts with four digits forming a real time.
 QString logTime(QByteArrayView timeOn);

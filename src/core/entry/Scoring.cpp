@@ -26,6 +26,18 @@ QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth, bool
     return winter ? QStringLiteral("15") : QStringLiteral("10");
 }
 
+int allowedPowerWatts(QStringView mode)
+{
+    static const QStringList phone = {QStringLiteral("SSB"), QStringLiteral("USB"), QStringLiteral("LSB"),
+                                      QStringLiteral("AM"), QStringLiteral("FM")};
+    return phone.contains(mode.trimmed().toString(), Qt::CaseInsensitive) ? 10 : 5;
+}
+
+QString powerRuleQuestion()
+{
+    return QStringLiteral("Le règlement limite la puissance à 5 W en CW et en DIGI : enregistrer ce QSO quand même ?");
+}
+
 QString KmPerWatt(const QString &qrb, const QString &power)
 {
     if (qrb.isEmpty() || power.isEmpty())

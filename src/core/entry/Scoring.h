@@ -18,6 +18,13 @@ QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth, bool
 // The same for an outing that counts its QSOs only (an ADIF import): the bonus
 // goes to its fifth QSO.
 QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth);
+// The power the rules allow in a mode, in watts: 10 in phone (SSB, USB, LSB,
+// AM, FM), 5 in CW and in every digital mode (DIG, FT8, RTTY, PSK...), for
+// fixed and portable stations alike.
+int allowedPowerWatts(QStringView mode);
+// Asked at validation of a QSO scored above the power its mode allows.
+QString powerRuleQuestion();
+
 // Whole part of value(qrb) / value(power) as decimal text; empty when either
 // text is empty or the power is 0 (no division by zero).
 QString KmPerWatt(const QString &qrb, const QString &power);

@@ -88,6 +88,8 @@ ValidationPlan planValidation(const EntryFields &f)
     if (!plan.verdict.accepted)
         return plan;
     plan.question = QStringLiteral("Voulez vous enregistrer ces données ?");
+    if (numericValue(f.power()) > allowedPowerWatts(f.Mode_A))
+        plan.powerQuestion = powerRuleQuestion();
     plan.prenom = upperCaseName(f.Prenom_A);
     plan.firstNameLine = firstNameLine(f.Ind_A, f.Dpt_A, plan.prenom);
 

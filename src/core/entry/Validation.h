@@ -21,7 +21,9 @@ enum class StoreAction { Append, InsertByDate, Replace };
 // applies it in this order:
 // 1. verdict refused: a field was changed after its Enter and no longer passes
 //    its rule; show verdict.message, focus verdict.focus, keep the line;
-// 2. ask `question` (Yes/No); No: reset the entry line, nothing stored;
+// 2. when `powerQuestion` is set (a CW or digital QSO above 5 W), ask it
+//    (Yes/No); No: focus the power field of the station kind, keep the line;
+//    then ask `question` (Yes/No); No: reset the entry line, nothing stored;
 // 3. Yes: Prenom_A = prenom; SaveFirstName(firstNameLine); store recordLine
 //    by `store` (Replace: ReplaceQso(recordLine, oldRecordLine)). When the
 //    store fails, show its message and keep the entry line as typed: the QSO is
@@ -36,6 +38,7 @@ enum class StoreAction { Append, InsertByDate, Replace };
 struct ValidationPlan {
     FieldVerdict verdict;
     QString question;
+    QString powerQuestion;
     QString prenom;        // Prenom_A in upper case
     QString firstNameLine; // the callsign's line of the first-name directory
     QString recordLine;    // 136 characters

@@ -34,6 +34,10 @@ void EntryLine::validate()
             open(back);
         return;
     }
+    if (!plan.powerQuestion.isEmpty() && !dialogs.ask(plan.powerQuestion)) {
+        focus(m_main.stationKind() == StationKind::Fixed ? EntryField::Pwr_F : EntryField::Pwr_P);
+        return;
+    }
     if (dialogs.ask(plan.question)) {
         setText(EntryField::Prenom_A, plan.prenom);
         // The QSO first: when its log refuses it, no file has changed and the

@@ -1,6 +1,7 @@
 // Whole QSOs typed key by key into the main window, through to the log file.
 #include "ui/EntryLineFixture.h"
 
+#include "core/entry/Scoring.h"
 #include "core/entry/Validation.h"
 
 using namespace pendrel;
@@ -387,4 +388,26 @@ TEST_F(EntryLineQso, WorkedBeforeLineFollowsTheLog)
     c().Annule_Saisie->click();
     typeField("Ind_A", "f6xyz");
     EXPECT_EQ(line->text(), "Déjà contacté 2 fois (dont 1 en /P) : dernier QSO le 07/12/26 à 14:32 sur 7.0 Mhz en CW");
+}
+
+TEST_F(EntryLineQso, ACwQsoAboveWhatTheRulesAllowIsAskedAboutFirst)
+{
+    setCallsignSetting("F1AAA", "Pwr Fixe", "7");
+    setCallsignSetting("F1AAA", "Mode Utilise", "1"); // CW
+    startStation({qso("F1X")});
+    const QByteArray before = folder.read("F1AAA_QRP.log");
+    dialogs.answers = {false};
+    typeQso({"f6xyz", "jean", "jn03tj", "29", "", "", "paris"});
+    validate();
+    // No: back to the power, the line as typed, nothing stored.
+    EXPECT_EQ(dialogs.messages, QStringList{powerRuleQuestion()});
+    EXPECT_EQ(focusName(), "Pwr_F");
+    EXPECT_EQ(textOf("Ind_A"), "F6XYZ");
+    EXPECT_EQ(folder.read("F1AAA_QRP.log"), before);
+    // Yes, then the usual question: stored at 7 W.
+    dialogs.answers = {true, true};
+    c().Valide_A->setFocus();
+    validate();
+    ASSERT_EQ(fileLines("F1AAA_QRP.log").size(), 2);
+    EXPECT_EQ(fileLines("F1AAA_QRP.log").last().mid(120, 2), "7 ");
 }
