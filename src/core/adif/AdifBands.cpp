@@ -93,6 +93,12 @@ QString bandFromName(QStringView adifBand)
     return {};
 }
 
+QString bandAtMHz(double mhz)
+{
+    const Band *b = bandAt(mhz);
+    return b ? QString::fromUtf16(b->log) : QString();
+}
+
 QString bandFromFrequency(QStringView freq)
 {
     const std::optional<double> value = parseNumber(freq);
