@@ -35,10 +35,10 @@ QString stateLine(qint64 hz, QStringView rigMode, qint64 milliwatts)
 {
     const QString band = entryBand(hz).isEmpty() ? QStringLiteral(" hors bande") : QString();
     const QString mode = entryMode(rigMode);
-    return QStringLiteral("Poste : %1 MHz%2 %3 %4 W")
+    const QString power = milliwatts < 0 ? QString() : QStringLiteral(" %1 W").arg(wholeWatts(milliwatts));
+    return QStringLiteral("Poste : %1 MHz%2 %3%4")
         .arg(QString::number(double(hz) / 1e6, 'f', 3), band,
-             mode.isEmpty() ? QStringLiteral("mode inconnu (%1)").arg(rigMode.trimmed()) : mode)
-        .arg(wholeWatts(milliwatts));
+             mode.isEmpty() ? QStringLiteral("mode inconnu (%1)").arg(rigMode.trimmed()) : mode, power);
 }
 
 } // namespace pendrel::rig

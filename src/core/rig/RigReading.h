@@ -19,7 +19,8 @@ QString entryMode(QStringView rigMode);
 int wholeWatts(qint64 milliwatts);
 
 // The rig's state line: "Poste : 7.030 MHz CW 5 W", with what fits nothing said
-// ("Poste : 5.357 MHz hors bande USB 5 W", "... mode inconnu (FM) ...").
+// ("Poste : 5.357 MHz hors bande USB 5 W", "... mode inconnu (FM) ..."); no
+// power when the rig does not tell it (negative milliwatts).
 QString stateLine(qint64 hz, QStringView rigMode, qint64 milliwatts);
 
 } // namespace pendrel::rig

@@ -13,6 +13,7 @@
 #include "ui/common/WindowPlacement.h"
 #include "ui/main/EntryLine.h"
 #include "ui/main/Gestion_Erreur.h"
+#include "ui/main/RigLink.h"
 #include "ui/main/Station.h"
 
 #include <QAction>
@@ -25,6 +26,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
@@ -49,6 +52,7 @@ Main::Main(Platform &platform, QWidget *parent)
     m_store.setSettingsSnapshot([this] { return journalledSettings(m_platform.settings, m_state.StationCallsign); });
     m_entryLine = std::make_unique<EntryLine>(*this);
     m_workedBefore = new WorkedBeforeLine(*m_model, *m_c.Deja_Contacte);
+    m_rig = new RigLink(*this, menuBar()->findChild<QMenu *>(QStringLiteral("Mnu_Station")));
     // The clock runs from the window's creation; the first tick is not left
     // to wait a second, since automatic dating copies these labels.
     tickClock();
@@ -288,6 +292,8 @@ void Main::showCallsign(const QString &shown)
 {
     m_c.I_Station->setText(shown);
     m_c.I_Station_P->setText(shown + QStringLiteral("/P"));
+    // Each callsign has its own rig settings.
+    m_rig->follow();
 }
 
 void Main::selectStoredBandAndMode()

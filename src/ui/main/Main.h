@@ -19,6 +19,7 @@ class QTimer;
 namespace pendrel::ui {
 
 class EntryLine;
+class RigLink;
 class WorkedBeforeLine;
 class Station;
 
@@ -43,6 +44,8 @@ public:
     MainControls &controls() { return m_c; }
     WorkedBeforeLine &workedBefore() { return *m_workedBefore; }
     QStringListModel *logModel() { return m_model; }
+    // True when the operator has begun typing the entry line's next QSO.
+    bool entryHalfTyped() const;
 
     // Option1 checked means the fixed station.
     StationKind stationKind() const;
@@ -169,6 +172,7 @@ private:
     QTimer *m_changeSettle = nullptr;
     std::unique_ptr<EntryLine> m_entryLine;
     WorkedBeforeLine *m_workedBefore = nullptr;
+    RigLink *m_rig = nullptr;
 };
 
 } // namespace pendrel::ui

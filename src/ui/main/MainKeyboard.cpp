@@ -38,3 +38,12 @@ void Main::closeEvent(QCloseEvent *event)
 }
 
 } // namespace pendrel::ui
+
+namespace pendrel::ui {
+
+bool Main::entryHalfTyped() const
+{
+    return m_entryLine && m_entryLine->halfTyped();
+}
+
+} // namespace pendrel::ui
