@@ -4,9 +4,12 @@
 #include "core/adif/AdifImport.h"
 #include "core/adif/AdifSettings.h"
 #include "core/backup/Backups.h"
+#include "core/storage/SettingsKeys.h"
+#include "platform/DataFolder.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QDate>
+#include <QFileInfo>
 
 namespace pendrel::cli {
 namespace {
@@ -34,6 +37,17 @@ int runImport(const QStringList &args, Io &io)
     if (options.rest.size() != 1)
         return usageError(io, QStringLiteral("import demande un fichier ADIF."));
     QtSettingsStore settings;
+    // The station is set up but has logged nothing yet: its log files are made
+    // as the desktop program makes them at its first start.
+    const bool storedStation =
+        settings.read(settings::GlobalSection, settings::IndicatifStation, QString()) == options.callsign;
+    if (storedStation && !QFileInfo::exists(DataFolder::filePath(options.folder, LogStore::logFileName(options.callsign, options.kind)))) {
+        const StoreResult made = LogStore(options.folder).CreateLogFiles(options.callsign);
+        if (!made.ok) {
+            io.err << "pendrel-cli : " << terminalText(made.message) << '\n';
+            return ExitFailure;
+        }
+    }
     const adif::ImportRequest request = adif::requestFromSettings(
         settings, options.folder, options.callsign, options.kind, QDate::currentDate(), options.rest.first());
     // A wrong file imported into the wrong log can be taken back from this backup.

@@ -17,19 +17,91 @@ QList<Command> &registry()
     return list;
 }
 
+// The command being run: its usage errors point at its own help.
+const Command *&current()
+{
+    static const Command *command = nullptr;
+    return command;
+}
+
+// The words of `text`; an option in brackets ("[--tx TEXTE]") is one word.
+QStringList words(const QString &text)
+{
+    QStringList out(QString{});
+    int depth = 0;
+    for (const QChar c : text) {
+        depth += c == u'[' ? 1 : c == u']' ? -1 : 0;
+        if (c == u' ' && depth <= 0) {
+            if (!out.last().isEmpty())
+                out.append(QString());
+        } else {
+            out.last() += c;
+        }
+    }
+    if (out.last().isEmpty())
+        out.removeLast();
+    return out;
+}
+
+// Words of `text` in lines of at most 80 columns, the first after `first`
+// (already written), the others after `indent` blanks.
+QString wrapped(const QString &text, qsizetype first, qsizetype indent)
+{
+    constexpr qsizetype Width = 80;
+    QString out;
+    qsizetype column = first;
+    bool lineStart = true;
+    for (const QString &word : words(text)) {
+        if (!lineStart && column + 1 + word.size() > Width) {
+            out += u'\n' + QString(indent, u' ');
+            column = indent;
+            lineStart = true;
+        }
+        if (!lineStart) {
+            out += u' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        lineStart = false;
+    }
+    return out;
+}
+
+QString synopsis(const Command &c)
+{
+    const QString head = QStringLiteral("  ") + c.name;
+    return head + (c.arguments.isEmpty() ? QString() : u' ' + wrapped(c.arguments, head.size() + 1, std::max<qsizetype>(head.size() + 1, 8)));
+}
+
 QString usageText()
 {
-    QString text = QStringLiteral("Utilisation : pendrel-cli COMMANDE [ARGUMENTS]\n\nCommandes :\n");
-    const QList<Command> all = commands();
-    QStringList heads;
-    qsizetype width = 0;
-    for (const Command &c : all) {
-        heads.append(c.arguments.isEmpty() ? c.name : c.name + u' ' + c.arguments);
-        width = std::max(width, heads.last().size());
-    }
-    for (qsizetype i = 0; i < all.size(); ++i)
-        text += QStringLiteral("  ") + heads[i].leftJustified(width + 3) + all[i].summary + u'\n';
+    QString text = QStringLiteral("Utilisation : pendrel-cli COMMANDE [ARGUMENTS]\n"
+                                  "              pendrel-cli --help | --version | COMMANDE --help\n\n"
+                                  "Les commandes qui lisent un log prennent l'indicatif enregistré et la station\n"
+                                  "fixe, ou --call INDICATIF et --portable. « -- » termine les options.\n\n"
+                                  "Commandes :\n");
+    for (const Command &c : commands())
+        text += synopsis(c) + u'\n' + QStringLiteral("      ") + wrapped(c.summary, 6, 6) + u'\n';
     return text;
+}
+
+QString commandUsage(const Command &c)
+{
+    return QStringLiteral("Utilisation : pendrel-cli ") + c.name
+        + (c.arguments.isEmpty() ? QString() : u' ' + wrapped(c.arguments, 27 + c.name.size(), 6)) + u'\n'
+        + wrapped(c.summary, 0, 0) + u'\n';
+}
+
+bool asksHelp(const QStringList &args)
+{
+    for (const QString &a : args) {
+        if (a == u"--")
+            return false;
+        if (a == u"--help" || a == u"-h")
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -48,9 +120,16 @@ QList<Command> commands()
 
 int usageError(Io &io, const QString &problem)
 {
-    io.err << "pendrel-cli : " << problem << "\n\n" << usageText();
+    const QString help = current() ? current()->name + QStringLiteral(" --help") : QStringLiteral("--help");
+    io.err << "pendrel-cli : " << problem << '\n'
+           << QStringLiteral("Essayez « pendrel-cli %1 » pour plus d'informations.\n").arg(help);
     io.err.flush();
     return ExitUsage;
+}
+
+bool writesFiles()
+{
+    return !current() || current()->writes;
 }
 
 QString terminalText(QString message)
@@ -63,13 +142,23 @@ int runCommandLine(const QStringList &args, Io &io)
     if (args.isEmpty())
         return usageError(io, QStringLiteral("aucune commande indiquée."));
     const QString &name = args.first();
-    if (name == u"--help" || name == u"-h" || name == u"aide") {
+    if (name == u"--help" || name == u"-h" || name == u"aide" || name == u"help") {
         io.out << usageText();
         return ExitOk;
     }
+    if (name == u"--version" || name == u"-V") {
+        io.out << QStringLiteral("pendrel-cli %1\n").arg(QStringLiteral(PENDREL_VERSION));
+        return ExitOk;
+    }
     for (const Command &c : registry())
-        if (c.name == name)
+        if (c.name == name) {
+            current() = &c;
+            if (asksHelp(args.mid(1))) {
+                io.out << commandUsage(c);
+                return ExitOk;
+            }
             return c.run(args.mid(1), io);
+        }
     return usageError(io, QStringLiteral("commande inconnue « %1 ».").arg(name));
 }
 
@@ -78,6 +167,10 @@ int parseLogOptions(const QStringList &args, Io &io, LogOptions &options)
     QString call;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
+        if (a == u"--") {
+            options.rest.append(args.mid(i + 1));
+            break;
+        }
         if (a == u"--portable") {
             options.kind = StationKind::Portable;
         } else if (a == u"--call") {
@@ -113,7 +206,8 @@ int parseLogOptions(const QStringList &args, Io &io, LogOptions &options)
             return ExitFailure;
         }
     }
-    options.folder = DataFolder::resolve();
+    // A command that only reads leaves no trace: no data folder is made for it.
+    options.folder = writesFiles() ? DataFolder::resolve() : DataFolder::locate();
     return ExitOk;
 }
 

@@ -23,6 +23,7 @@ struct Command {
     QString arguments; // shown after the name in the usage text
     QString summary;   // one French line
     int (*run)(const QStringList &args, Io &io);
+    bool writes = true; // false: the command only reads, and creates no file or folder
 };
 
 // Declare one at namespace scope in the command's file.
@@ -34,8 +35,10 @@ struct CommandRegistration {
 QList<Command> commands();
 // Runs the command named by args[0]; a wrong command line gives the usage text.
 int runCommandLine(const QStringList &args, Io &io);
-// Prints `problem` and the usage text on standard error; returns ExitUsage.
+// Prints `problem` and where to find help on standard error; returns ExitUsage.
 int usageError(Io &io, const QString &problem);
+// False while a command that only reads runs.
+bool writesFiles();
 // A message of the window's (lines broken with CR LF) as a terminal shows it.
 QString terminalText(QString message);
 

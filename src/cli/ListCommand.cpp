@@ -17,7 +17,7 @@ int runList(const QStringList &args, Io &io)
 
 const CommandRegistration registration({QStringLiteral("list"), LogOptionsUsage,
                                         QStringLiteral("le log, un QSO par ligne, puis Total_P et KmW_Max"),
-                                        &runList});
+                                        &runList, false});
 
 } // namespace
 } // namespace pendrel::cli

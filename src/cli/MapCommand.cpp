@@ -143,7 +143,7 @@ const CommandRegistration registration(
      QStringLiteral("departements --band BANDE --mode MODE | field CARRÉ --band BANDE | world NE|NO|SE|SO --band "
                     "BANDE, puis ") +
          LogOptionsUsage + QStringLiteral(" [--png FICHIER]"),
-     QStringLiteral("les cases coloriées en vert d'une carte, et son image en PNG"), &runMap});
+     QStringLiteral("les cases coloriées en vert d'une carte, et son image en PNG"), &runMap, false});
 
 } // namespace
 } // namespace pendrel::cli

@@ -23,7 +23,7 @@ const CommandRegistration registration(
     {QStringLiteral("ranking"), LogOptionsUsage,
      QStringLiteral("les chiffres du classement : ligne du meilleur km/W, ligne de la plus grande distance, "
                     "total des points, nombre de QSO"),
-     &runRanking});
+     &runRanking, false});
 
 } // namespace
 } // namespace pendrel::cli

@@ -68,7 +68,7 @@ int runRig(const QStringList &args, Io &io)
 
 const CommandRegistration registration({QStringLiteral("rig"), QStringLiteral("[--rig HOTE:PORT]"),
                                         QStringLiteral("fréquence, bande, mode et puissance lus sur le poste (rigctld)"),
-                                        &runRig});
+                                        &runRig, false});
 
 } // namespace
 } // namespace pendrel::cli

@@ -41,7 +41,7 @@ const CommandRegistration registration(
     {QStringLiteral("stats"), LogOptionsUsage + QStringLiteral(" [--png FICHIER]"),
      QStringLiteral("les chiffres de chaque mois (QSO, points, meilleur km/W) et leur total ; --png : le graphique "
                     "des QSO par mois"),
-     &runStats});
+     &runStats, false});
 
 } // namespace
 } // namespace pendrel::cli

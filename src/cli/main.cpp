@@ -1,6 +1,10 @@
 #include "cli/Commands.h"
 
+#include "core/storage/SystemError.h"
+
 #include <QApplication>
+#include <cerrno>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -33,5 +37,15 @@ int main(int argc, char **argv)
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
     pendrel::cli::Io io{out, err};
-    return pendrel::cli::runCommandLine(QCoreApplication::arguments().mid(1), io);
+    const int code = pendrel::cli::runCommandLine(QCoreApplication::arguments().mid(1), io);
+    // Output that did not reach its file (a full disk, a closed pipe) is a failure.
+    errno = 0;
+    out.flush();
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int error = errno;
+        err << QStringLiteral("pendrel-cli : écriture impossible sur la sortie standard : %1\n")
+                   .arg(pendrel::frenchSystemError(error));
+        return pendrel::cli::ExitFailure;
+    }
+    return code;
 }

@@ -8,14 +8,19 @@ namespace pendrel {
 
 QString DataFolder::resolve()
 {
+    const QString path = locate();
+    prepare(path);
+    return path;
+}
+
+QString DataFolder::locate()
+{
     QString path = qEnvironmentVariable("PENDREL_HOME");
     // Named here rather than taken from the application name, so that the
     // desktop program and pendrel-cli share one folder.
     if (path.isEmpty())
         path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/QRP/QRP");
-    path = QDir(path).absolutePath();
-    prepare(path);
-    return path;
+    return QDir(path).absolutePath();
 }
 
 bool DataFolder::prepare(const QString &path)

@@ -11,6 +11,8 @@ public:
     // Resolves the folder from the environment and makes sure it exists with
     // the empty template FXXXX.txt. Returns the absolute path.
     static QString resolve();
+    // The same folder, left as it is (for what only reads).
+    static QString locate();
     // Creates `path` and the template in it when missing; false when it cannot.
     static bool prepare(const QString &path);
     static QString filePath(const QString &folder, const QString &name);

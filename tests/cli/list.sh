@@ -48,7 +48,7 @@ for args in "--call" "--call ../../etc/passwd" "--call F0ABCDEFGHIJK" "--call f0
   # shellcheck disable=SC2086
   run list $args
   expect_code 2 "list $args"
-  expect_err_contains "Utilisation : pendrel-cli" "list $args"
+  expect_err_contains "Essayez « pendrel-cli " "list $args"
 done
 
 rm "$XDG_CONFIG_HOME/QRP/QRP.conf"

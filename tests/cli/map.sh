@@ -71,7 +71,7 @@ for args in "field QQ --band 14%Mhz" "field --band 14%Mhz" "world NX --band 14%M
   IFS=' ' read -r -a words <<<"$args"
   run map "${words[@]//%/ }"
   expect_code 2 "map $args"
-  expect_err_contains "Utilisation : pendrel-cli" "map $args"
+  expect_err_contains "Essayez « pendrel-cli " "map $args"
 done
 run map field QQ --band "14 Mhz"
 expect_err_contains "carré « QQ » inconnu" "field QQ"

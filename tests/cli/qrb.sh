@@ -22,18 +22,19 @@ run qrb JN18GU "  jn03tjxx"
 expect_code 0 "locator trimmed and shortened"
 expect_out "612" "locator trimmed and shortened"
 
-# No value: an empty line, still a success.
-for distant in JN03T "" JN0!TJ 1N03TJ; do
+# No locator once trimmed and cut to six: the entry's message, exit 1.
+for distant in JN03T "" JN0!TJ 1N03TJ JNA3TJ; do
   run qrb JN18GU "$distant"
-  expect_code 0 "qrb JN18GU '$distant'"
-  [ "$(od -An -c "$scratch/out" | tr -d ' ')" == '\n' ] || fail "qrb JN18GU '$distant' : ligne vide attendue"
+  expect_code 1 "qrb JN18GU '$distant'"
+  expect_err_contains "6 caracteres pour le locator" "qrb JN18GU '$distant'"
+  [ -z "$out" ] || fail "qrb JN18GU '$distant' : rien n'est attendu sur la sortie"
 done
 
 for args in "" "JN18GU" "JN18GU JN03TJ IN88HK"; do
   # shellcheck disable=SC2086
   run qrb $args
   expect_code 2 "qrb '$args'"
-  expect_err_contains "Utilisation : pendrel-cli" "qrb '$args'"
+  expect_err_contains "Essayez « pendrel-cli " "qrb '$args'"
   [ -z "$out" ] || fail "qrb '$args' : rien n'est attendu sur la sortie standard"
 done
 

@@ -40,7 +40,7 @@ expect_err_contains "le fichier F9ZZZ_QRP.log est introuvable" "missing log"
 
 run ranking extra
 expect_code 2 "extra argument"
-expect_err_contains "Utilisation : pendrel-cli" "extra argument"
+expect_err_contains "Essayez « pendrel-cli " "extra argument"
 
 [ "$(cat "$XDG_CONFIG_HOME/QRP/QRP.conf")" == "$conf_before" ] || fail "ranking a modifié les réglages"
 

@@ -1,4 +1,5 @@
 #include "core/adif/AdifFile.h"
+#include "core/storage/SystemError.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -26,7 +27,7 @@ AdifFileBytes readAdifFile(const QString &path, const Progress &progress)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return failed(AdifFileBytes::Status::Error, file.errorString());
+        return failed(AdifFileBytes::Status::Error, frenchFileError(file));
     const bool regular = !file.isSequential();
     const qint64 size = regular ? file.size() : 0;
     const QDateTime modified = QFileInfo(path).lastModified();
@@ -41,7 +42,7 @@ AdifFileBytes readAdifFile(const QString &path, const Progress &progress)
             char extra = 0;
             const qint64 n = file.read(&extra, 1);
             if (n < 0)
-                return failed(AdifFileBytes::Status::Error, file.errorString());
+                return failed(AdifFileBytes::Status::Error, frenchFileError(file));
             if (n == 0)
                 break;
             bytes.resize(bytes.size() + std::max(ChunkBytes, bytes.size() / 2));
@@ -50,7 +51,7 @@ AdifFileBytes readAdifFile(const QString &path, const Progress &progress)
         }
         const qint64 n = file.read(bytes.data() + done, std::min(ChunkBytes, bytes.size() - done));
         if (n < 0)
-            return failed(AdifFileBytes::Status::Error, file.errorString());
+            return failed(AdifFileBytes::Status::Error, frenchFileError(file));
         if (n == 0)
             break;
         done += n;

@@ -3,7 +3,7 @@
 
 namespace pendrel {
 
-inline const QString ProgramRevisionText = QStringLiteral(" 1.1.0a");
+inline const QString ProgramRevisionText = QStringLiteral(" " PENDREL_VERSION);
 
 // The version history, one line per revision, each ended by CR LF.
 QString revisionHistoryText();
