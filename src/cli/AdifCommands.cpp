@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/OutputOption.h"
 
 #include "core/adif/AdifExport.h"
 #include "core/adif/AdifImport.h"
@@ -15,15 +16,22 @@ namespace pendrel::cli {
 namespace {
 
 // Writes <CALL>_QRP.adi from the fixed station's log, as the menu does.
-int runExport(const QStringList &args, Io &io)
+int runExport(const QStringList &arguments, Io &io)
 {
+    QStringList args = arguments;
+    OutputOption output;
     LogOptions options;
+    if (int code = ExitOk; !output.parse(args, io, code))
+        return code;
     if (const int code = parseLogOptions(args, io, options); code != ExitOk)
         return code;
     if (!options.rest.isEmpty() || options.kind != StationKind::Fixed)
         return usageError(io, QStringLiteral("export n'exporte que le log de la station fixe."));
-    const adif::ExportResult result = adif::exportFixedLog(options.folder, options.callsign);
-    (result.ok ? io.out : io.err) << result.message << '\n';
+    const adif::ExportResult result = adif::exportFixedLog(options.folder, options.callsign, output.writer());
+    if (!result.ok)
+        io.err << terminalText(result.message) << '\n';
+    else if (!output.toStandardOutput())
+        io.out << output.told(result.message) << '\n';
     return result.ok ? ExitOk : ExitFailure;
 }
 
@@ -65,7 +73,7 @@ int runImport(const QStringList &args, Io &io)
     return ExitOk;
 }
 
-const CommandRegistration exportRegistration({QStringLiteral("export"), QStringLiteral("[--call INDICATIF]"),
+const CommandRegistration exportRegistration({QStringLiteral("export"), QStringLiteral("[--call INDICATIF] ") + OutputUsage,
                                               QStringLiteral("exporte le log de la station fixe au format ADIF"),
                                               &runExport});
 const CommandRegistration importRegistration({QStringLiteral("import"),

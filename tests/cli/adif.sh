@@ -20,6 +20,14 @@ grep -q '19990313' "$adi" || fail "export : l'année 99 doit s'écrire 1999"
 run export --portable
 expect_code 2 "export --portable"
 
+# -o: the same bytes into a chosen file, or on standard output.
+run export -o "$scratch/chosen.adi"
+expect_code 0 "export -o FICHIER"
+expect_out "Le fichier a été enregistré sous le nom : $scratch/chosen.adi" "export -o FICHIER"
+cmp -s "$scratch/chosen.adi" "$adi" || fail "export -o FICHIER : contenu différent de l'export"
+"$cli" export -o - >"$scratch/stdout.adi" 2>/dev/null || fail "export -o - : échec"
+cmp -s "$scratch/stdout.adi" "$adi" || fail "export -o - : contenu différent de l'export"
+
 # Into the empty log of another callsign: both QSOs, numbered, with QRB and km/W from JN18GU at 5 W.
 : >"$PENDREL_HOME/F6XYZ_QRP.log"
 run import "$adi" --call F6XYZ

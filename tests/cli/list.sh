@@ -56,4 +56,15 @@ run list
 expect_code 1 "no stored callsign"
 expect_err_contains "aucun indicatif" "no stored callsign"
 
+# CSV: a header of the field names, values trimmed, a QTH with a comma and
+# quotes quoted as RFC 4180 has it, UTF-8, CR LF.
+rec3='F3CCC        29   ANNE           IN88HK 14/03/08 10:00 CW  7.0 Mhz 599 599 LE "BOURG", SUD                438   JN18GU  5   87     4    '
+printf "$rec1\r\n$rec3\r\n" >"$PENDREL_HOME/F0CSV_QRP.log"
+run list --call F0CSV --csv
+expect_code 0 "list --csv"
+printf -v expected '%s\r\n' 'N,Indicatif,Dpt,Prenom,Loc,Date,QTR,Mode,QRG,RstR,RstE,QTH,QRB,MyLoc,Pwr,KmW,Pts,Bonus' \
+  '1,F1AAA,29,HÉLÈNE,IN88HK,12/03/08,14:05,SSB,144 Mhz,59,59,FORÊT,438,JN18GU,5,87,4,15' \
+  '2,F3CCC,29,ANNE,IN88HK,14/03/08,10:00,CW,7.0 Mhz,599,599,"LE ""BOURG"", SUD",438,JN18GU,5,87,4,'
+cmp -s <(printf '%s' "$expected") "$scratch/out" || fail "list --csv :
+$(cat -A "$scratch/out")"
 finish
