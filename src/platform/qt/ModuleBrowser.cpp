@@ -11,7 +11,8 @@ Browser *ModuleBrowser::loaded()
         return m_module;
     m_tried = true;
     const QString dir = QCoreApplication::applicationDirPath();
-    for (const QString &path : {dir + QStringLiteral("/pendrel_web"), dir + QStringLiteral("/../lib/pendrel/pendrel_web")}) {
+    for (const QString &path : {dir + QStringLiteral("/pendrel_web"),
+                                dir + QStringLiteral("/../" PENDREL_MODULE_DIR "/pendrel_web")}) {
         QLibrary module(path);
         if (!module.load())
             continue;
