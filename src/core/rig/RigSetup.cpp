@@ -60,7 +60,22 @@ QString RigSetup::address() const
 
 std::optional<RigSetup> parseAddress(const QString &text)
 {
+    const auto address = parseHostPort(text, RigSetup().port);
+    if (!address)
+        return std::nullopt;
     RigSetup setup;
+    setup.host = address->host;
+    setup.port = address->port;
+    setup.source = RigSetup::Source::Running;
+    return setup;
+}
+
+} // namespace pendrel::rig
+
+namespace pendrel {
+
+std::optional<HostPort> parseHostPort(const QString &text, quint16 defaultPort)
+{
     QString host = text.trimmed(), port;
     if (host.startsWith(u'[')) {
         const qsizetype close = host.indexOf(u']');
@@ -77,16 +92,15 @@ std::optional<RigSetup> parseAddress(const QString &text)
     }
     if (host.isEmpty())
         return std::nullopt;
-    setup.host = host;
+    HostPort out{host, defaultPort};
     if (!port.isNull()) {
         bool ok = false;
         const int value = port.toInt(&ok);
         if (!ok || value < 1 || value > 65535)
             return std::nullopt;
-        setup.port = quint16(value);
+        out.port = quint16(value);
     }
-    setup.source = RigSetup::Source::Running;
-    return setup;
+    return out;
 }
 
-} // namespace pendrel::rig
+} // namespace pendrel

@@ -32,3 +32,18 @@ struct RigSetup {
 std::optional<RigSetup> parseAddress(const QString &text);
 
 } // namespace pendrel::rig
+
+namespace pendrel {
+
+// The same reading of a server's address for any service (gpsd: 2947).
+struct HostPort {
+    QString host;
+    quint16 port = 0;
+};
+std::optional<HostPort> parseHostPort(const QString &text, quint16 defaultPort);
+
+} // namespace pendrel
+
+namespace pendrel::rig {
+
+} // namespace pendrel::rig

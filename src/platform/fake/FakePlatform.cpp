@@ -5,7 +5,7 @@
 
 namespace pendrel {
 
-QDateTime FakeClock::nowLocal() const
+QDateTime FakeClock::readLocal() const
 {
     QDateTime local = utc.addSecs(localOffsetSeconds);
     return QDateTime(local.date(), local.time(), Qt::LocalTime);

@@ -17,8 +17,8 @@ class FakeClock : public Clock {
 public:
     QDateTime utc = QDateTime(QDate(2026, 12, 7), QTime(14, 32, 10), Qt::UTC);
     int localOffsetSeconds = 3600;
-    QDateTime nowUtc() const override { return utc; }
-    QDateTime nowLocal() const override;
+    QDateTime readUtc() const override { return utc; }
+    QDateTime readLocal() const override;
 };
 
 // Settings held in memory.

@@ -1,6 +1,7 @@
 #include "platform/qt/GpsSource.h"
 
 #include "core/gps/GpsCheck.h"
+#include "core/storage/SettingsKeys.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,8 +18,47 @@ constexpr double UserEquivalentRangeError = 5.0;
 constexpr int RetryMs = 3000;
 } // namespace
 
+namespace {
+const QString KeySource = QStringLiteral("GPS Source");
+const QString KeyHost = QStringLiteral("GPS Hote");
+const QString KeyPort = QStringLiteral("GPS Port");
+const QString KeyDevice = QStringLiteral("GPS Liaison");
+const QString KeySpeed = QStringLiteral("GPS Vitesse");
+const QStringList SourceWords = {QStringLiteral("Non"), QStringLiteral("gpsd"), QStringLiteral("NMEA")};
+} // namespace
+
+GpsSetup GpsSetup::read(const SettingsStore &settings)
+{
+    const QString section = settings::GlobalSection;
+    GpsSetup setup;
+    const qsizetype source = SourceWords.indexOf(settings.read(section, KeySource, SourceWords[0]));
+    setup.source = source < 0 ? Source::Off : Source(source);
+    const QString host = settings.read(section, KeyHost, setup.host).trimmed();
+    if (!host.isEmpty())
+        setup.host = host;
+    const int port = settings.read(section, KeyPort, QString()).toInt();
+    if (port > 0 && port < 65536)
+        setup.port = quint16(port);
+    setup.device = settings.read(section, KeyDevice, QString()).trimmed();
+    const int speed = settings.read(section, KeySpeed, QString()).toInt();
+    if (speed >= 300)
+        setup.speed = speed;
+    return setup;
+}
+
+void GpsSetup::write(SettingsStore &settings) const
+{
+    const QString section = settings::GlobalSection;
+    settings.write(section, KeySource, SourceWords[int(source)]);
+    settings.write(section, KeyHost, host);
+    settings.write(section, KeyPort, QString::number(port));
+    settings.write(section, KeyDevice, device);
+    settings.write(section, KeySpeed, QString::number(speed));
+}
+
 GpsSource::GpsSource(QObject *parent)
     : QObject(parent)
+    , m_freshMs(int(gps::FreshFixMs))
 {
     m_retry.setSingleShot(true);
     m_age.setSingleShot(true);
@@ -27,7 +67,7 @@ GpsSource::GpsSource(QObject *parent)
     // again (a gpsd restarted, a receiver plugged back).
     connect(&m_age, &QTimer::timeout, this, [this] {
         if (m_problem.isEmpty())
-            m_problem = QStringLiteral("aucune position reçue depuis 30 s");
+            m_problem = QStringLiteral("aucune position reçue depuis %1 s").arg(m_freshMs / 1000);
         emit changed();
         if (m_setup.source == GpsSetup::Source::Gpsd || !QFileInfo(m_setup.device).isFile())
             open();
@@ -62,7 +102,7 @@ void GpsSource::stop()
 
 const GpsFix *GpsSource::freshFix() const
 {
-    return m_fix.valid() && m_fix.received.elapsed() < gps::FreshFixMs ? &m_fix : nullptr;
+    return m_fix.valid() && m_fix.received.elapsed() < m_freshMs ? &m_fix : nullptr;
 }
 
 void GpsSource::open()
@@ -71,7 +111,7 @@ void GpsSource::open()
     stop();
     m_setup = setup;
     m_problem.clear();
-    m_age.start(gps::FreshFixMs);
+    m_age.start(m_freshMs);
     if (setup.source == GpsSetup::Source::Gpsd) {
         auto *socket = new QTcpSocket(this);
         m_device = socket;
@@ -127,10 +167,10 @@ void GpsSource::positionUpdated(const QGeoPositionInfo &info)
         ? info.attribute(QGeoPositionInfo::HorizontalAccuracy)
         : -1;
     m_fix.gpsUtc = info.timestamp().date().isValid() ? info.timestamp().toUTC() : QDateTime();
-    m_fix.computerUtc = QDateTime::currentDateTimeUtc();
+    m_fix.computerUtc = computerUtc();
     m_fix.received.start();
     m_problem.clear();
-    m_age.start(gps::FreshFixMs);
+    m_age.start(m_freshMs);
     emit changed();
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 #include "core/geo/Position.h"
+#include "platform/SettingsStore.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 
 class QIODevice;
 class QNmeaPositionInfoSource;
@@ -23,6 +25,10 @@ struct GpsSetup {
     QString device; // a serial port or a file of NMEA sentences
     int speed = 4800;
     bool operator==(const GpsSetup &) const = default;
+
+    // Kept in the global section of the settings: the receiver is the computer's.
+    static GpsSetup read(const SettingsStore &settings);
+    void write(SettingsStore &settings) const;
 };
 
 // The last fix: a real position, when it arrived (monotonic) and the GPS's UTC.
@@ -51,6 +57,10 @@ public:
     const GpsFix *freshFix() const;
     // Why there is no fix (for the state line's tooltip).
     QString problem() const { return m_problem; }
+    // The computer's own clock, uncorrected, against which the GPS time is
+    // compared; and how long a fix stays fresh (tests shorten it).
+    std::function<QDateTime()> computerUtc = [] { return QDateTime::currentDateTimeUtc(); };
+    void setFreshness(int milliseconds) { m_freshMs = milliseconds; }
 
 signals:
     // A new fix, and each change of state (a fix aged out, a failure).
@@ -68,6 +78,7 @@ private:
     QTimer m_retry, m_age;
     GpsFix m_fix;
     QString m_problem;
+    int m_freshMs;
 };
 
 } // namespace pendrel

@@ -11,8 +11,8 @@ namespace pendrel {
 
 class SystemClock : public Clock {
 public:
-    QDateTime nowUtc() const override { return QDateTime::currentDateTimeUtc(); }
-    QDateTime nowLocal() const override { return QDateTime::currentDateTime(); }
+    QDateTime readUtc() const override { return QDateTime::currentDateTimeUtc(); }
+    QDateTime readLocal() const override { return QDateTime::currentDateTime(); }
 };
 
 // QSettings under organisation and application "QRP" (QRP/QRP.conf on Linux).

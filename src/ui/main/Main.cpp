@@ -13,6 +13,7 @@
 #include "ui/common/WindowPlacement.h"
 #include "ui/main/EntryLine.h"
 #include "ui/main/Gestion_Erreur.h"
+#include "ui/main/GpsLink.h"
 #include "ui/main/RigLink.h"
 #include "ui/main/Station.h"
 
@@ -52,7 +53,9 @@ Main::Main(Platform &platform, QWidget *parent)
     m_store.setSettingsSnapshot([this] { return journalledSettings(m_platform.settings, m_state.StationCallsign); });
     m_entryLine = std::make_unique<EntryLine>(*this);
     m_workedBefore = new WorkedBeforeLine(*m_model, *m_c.Deja_Contacte);
-    m_rig = new RigLink(*this, menuBar()->findChild<QMenu *>(QStringLiteral("Mnu_Station")));
+    QMenu *station = menuBar()->findChild<QMenu *>(QStringLiteral("Mnu_Station"));
+    m_rig = new RigLink(*this, station);
+    m_gps = new GpsLink(*this, station);
     // The clock runs from the window's creation; the first tick is not left
     // to wait a second, since automatic dating copies these labels.
     tickClock();
@@ -143,6 +146,7 @@ void Main::start()
     updateNextQsoLine();
     writeCallsignSetting(keys::Revision, m_state.ProgramRevision);
     (m_c.Pwr_F->text().isEmpty() ? m_c.Pwr_F : m_c.Ind_A)->setFocus();
+    m_gps->follow();
 }
 
 StationKind Main::stationKind() const

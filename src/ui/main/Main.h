@@ -19,6 +19,7 @@ class QTimer;
 namespace pendrel::ui {
 
 class EntryLine;
+class GpsLink;
 class RigLink;
 class WorkedBeforeLine;
 class Station;
@@ -173,6 +174,7 @@ private:
     std::unique_ptr<EntryLine> m_entryLine;
     WorkedBeforeLine *m_workedBefore = nullptr;
     RigLink *m_rig = nullptr;
+    GpsLink *m_gps = nullptr;
 };
 
 } // namespace pendrel::ui

@@ -1,11 +1,11 @@
 #include "ui/main/RigDialog.h"
 
 #include "core/rig/RigProtocol.h"
+#include "ui/common/SerialPorts.h"
 
 #include <QCompleter>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,18 +23,6 @@ template <typename W> W *named(W *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
-}
-
-// The serial ports of the system: USB adapters first, by their lasting names.
-QStringList serialDevices()
-{
-    QStringList out;
-    for (const QFileInfo &link : QDir(QStringLiteral("/dev/serial/by-id")).entryInfoList(QDir::System | QDir::Files))
-        out << link.absoluteFilePath();
-    const QStringList patterns = {QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"), QStringLiteral("ttyS*")};
-    for (const QFileInfo &device : QDir(QStringLiteral("/dev")).entryInfoList(patterns, QDir::System, QDir::Name))
-        out << device.absoluteFilePath();
-    return out;
 }
 
 } // namespace
@@ -57,7 +45,7 @@ Poste_CAT::Poste_CAT(const rig::RigSetup &setup, QWidget *parent)
     m_port->setValue(setup.port);
     loadModels(setup.model);
     m_device->setEditable(true);
-    m_device->addItems(serialDevices());
+    m_device->addItems(serialPorts());
     m_device->setCurrentText(setup.device);
     m_speed->setEditable(true);
     for (int speed : {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200})
