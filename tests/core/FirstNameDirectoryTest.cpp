@@ -180,6 +180,9 @@ TEST(FirstNameDirectory, FailedSaveLeavesTheDirectoryAsItWas)
     EXPECT_EQ(r.message, QStringLiteral("Impossible d'enregistrer le fichier Liste_Prenom.txt (disque plein).\r\n"
                                         "La liste des prénoms est restée telle qu'elle était."));
     EXPECT_EQ(folder.read(kFile), before);
+
+    // The name it already holds for that station: nothing to write, so nothing fails.
+    EXPECT_TRUE(directory.SaveFirstName("F0ABC        29 YVES").ok);
 }
 
 TEST(FirstNameDirectory, UnreadableDirectoryIsNeverOverwritten)

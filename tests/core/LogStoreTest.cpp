@@ -4,6 +4,7 @@
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -188,13 +189,36 @@ TEST(AppendQso, AddsOneLineAtTheEnd)
         {"last line without CR LF", a.toLatin1(), crlf({a, n})},
         {"after a blank line", crlf({a, ""}), crlf({a, "", n})},
     };
-    for (const Case &k : cases) {
-        TempFolder folder;
-        folder.write(kFixed, k.before);
-        const StoreResult r = LogStore(folder.dir()).AppendQso(kCall, StationKind::Fixed, n);
-        EXPECT_TRUE(r.ok) << k.name;
-        EXPECT_EQ(folder.read(kFixed), k.after) << k.name;
-    }
+    // The same, reading the whole file or only its last byte when the caller
+    // knows the file (the window's list).
+    for (const bool known : {false, true})
+        for (const Case &k : cases) {
+            TempFolder folder;
+            folder.write(kFixed, k.before);
+            const QFileInfo info(folder.path(kFixed));
+            const KnownLog hint = known ? KnownLog{info.size(), info.lastModified(), 1}
+                                                  : KnownLog{};
+            const StoreResult r = LogStore(folder.dir()).AppendQso(kCall, StationKind::Fixed, n, hint);
+            EXPECT_TRUE(r.ok) << k.name;
+            EXPECT_EQ(folder.read(kFixed), k.after) << k.name << (known ? " (known)" : "");
+        }
+}
+
+TEST(AppendQso, WhatTheCallerKnowsCountsOnlyWhileTheFileIsUnchanged)
+{
+    const QString a = qso("F1AAA", "01/01/08", "10:00");
+    const QString n = qso("F1NEW", "02/01/08", "10:00");
+    TempFolder folder;
+    folder.write(kFixed, a.toLatin1());
+    const QFileInfo info(folder.path(kFixed));
+    const KnownLog full{info.size(), info.lastModified(), QsoRecord::MaxQsoNumber};
+    const LogStore store(folder.dir());
+    // Known full: refused without reading.
+    EXPECT_FALSE(store.AppendQso(kCall, StationKind::Fixed, n, full).ok);
+    // Another writer changed the file since (a line without its CR LF added): it is read again.
+    folder.write(kFixed, crlf({a}) + a.toLatin1());
+    EXPECT_TRUE(store.AppendQso(kCall, StationKind::Fixed, n, full).ok);
+    EXPECT_EQ(folder.read(kFixed), crlf({a, a, n}));
 }
 
 TEST(AppendQso, MissingLogIsReportedAndNotCreated)

@@ -76,15 +76,19 @@ StoreResult FirstNameDirectory::SaveFirstName(const QString &line) const
     // Appending exactly when no line carries the callsign gives what the
     // lookup flag gave, without its two faults: a stale flag that appends a
     // second line for a known callsign, or drops the line of an unknown one.
-    bool replaced = false;
+    bool replaced = false, changed = false;
     for (QString &existing : text.lines) {
         if (callsignOf(existing) == callsign) {
+            changed = changed || existing != line;
             existing = line;
             replaced = true;
         }
     }
     if (!replaced)
         text.lines.append(line);
+    // The same name for a station worked again: nothing to write.
+    if (replaced && !changed && text.status == ReadStatus::Ok)
+        return {};
     QString reason;
     if (!m_writer.replaceFile(path(), encodeLines(text.lines), &reason))
         return failure(reason);

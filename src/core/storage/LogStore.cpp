@@ -189,7 +189,8 @@ QString LogStore::logFullText(const QString &fileName)
         .arg(QsoRecord::MaxQsoNumber);
 }
 
-StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const QString &recordLine) const
+StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const QString &recordLine,
+                                const KnownLog &known) const
 {
     const QString path = logPath(callsign, kind);
     if (holdsLineBreak(recordLine))
@@ -197,15 +198,32 @@ StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const
     const DataFolderLock lock(m_folder);
     if (!lock.acquired())
         return lock.refusal();
-    // Read, never mapped: a mapped file cut short by another program (an editor
-    // saving in place) would kill this one.
-    const FileBytes read = readFileBytes(path);
-    if (read.status != ReadStatus::Ok)
-        return failure(path, read.error);
-    const QByteArray &bytes = read.bytes;
-    const bool open = !bytes.isEmpty() && !bytes.endsWith('\n');
-    const bool full = countLineEnds(bytes) + (open ? 1 : 0) >= QsoRecord::MaxQsoNumber
-                      && qsoCount(splitLines(cp1252::decode(bytes))) >= QsoRecord::MaxQsoNumber;
+    qint64 sizeBefore = 0;
+    bool open = false, full = false;
+    const QFileInfo info(path);
+    if (known.size >= 0 && info.isFile() && info.size() == known.size && info.lastModified() == known.modified) {
+        // The file the caller read: its count is known, its end is one byte.
+        sizeBefore = known.size;
+        full = known.qsoCount >= QsoRecord::MaxQsoNumber;
+        if (sizeBefore > 0) {
+            QFile file(path);
+            char last = '\n';
+            if (!file.open(QIODevice::ReadOnly) || !file.seek(sizeBefore - 1) || file.read(&last, 1) != 1)
+                return failure(path, frenchFileError(file));
+            open = last != '\n';
+        }
+    } else {
+        // Read, never mapped: a mapped file cut short by another program (an
+        // editor saving in place) would kill this one.
+        const FileBytes read = readFileBytes(path);
+        if (read.status != ReadStatus::Ok)
+            return failure(path, read.error);
+        const QByteArray &bytes = read.bytes;
+        sizeBefore = bytes.size();
+        open = !bytes.isEmpty() && !bytes.endsWith('\n');
+        full = countLineEnds(bytes) + (open ? 1 : 0) >= QsoRecord::MaxQsoNumber
+               && qsoCount(splitLines(cp1252::decode(bytes))) >= QsoRecord::MaxQsoNumber;
+    }
     if (full)
         return logFull(path);
     QByteArray content;
@@ -218,7 +236,7 @@ StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const
     if (!m_writer.appendToFile(path, content, &reason))
         return failure(path, reason);
     ChangeJournal(m_folder, m_writer)
-        .recordAppend(logFileName(callsign, kind), QStringLiteral("ajout du QSO ") + qsoLabel(recordLine), bytes.size(),
+        .recordAppend(logFileName(callsign, kind), QStringLiteral("ajout du QSO ") + qsoLabel(recordLine), sizeBefore,
                       content, settingsBefore);
     return {};
 }

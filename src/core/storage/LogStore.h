@@ -2,6 +2,7 @@
 #include "core/storage/ChangeJournal.h"
 #include "core/storage/TextFile.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,15 @@ struct StoreResult {
     QString message;
 };
 
+// What a caller knows of a log as it last read it. While the file is still
+// that one (same size and time of change, checked under the lock), an append
+// reads its last byte only, so that its time does not grow with the log.
+struct KnownLog {
+    qint64 size = -1;
+    QDateTime modified;
+    int qsoCount = 0;
+};
+
 // The log files of the program folder: one per callsign and station kind.
 class LogStore {
 public:
@@ -57,7 +67,9 @@ public:
     // and reads the file it changes under that lock, so that a change made
     // meanwhile by another writer is never lost. A writer that cannot get
     // the lock within a few seconds changes nothing and says so.
-    StoreResult AppendQso(const QString &callsign, StationKind kind, const QString &recordLine) const;
+    // `known`: what the caller knows of the file (see KnownLog).
+    StoreResult AppendQso(const QString &callsign, StationKind kind, const QString &recordLine,
+                          const KnownLog &known = {}) const;
     // Replace and delete act on one line: the QSO numbered `qsoNumber` in the
     // list (1 = first QSO of the file) when that line still holds `oldLine`,
     // otherwise the identical line nearest to it (the file changed since the

@@ -272,7 +272,10 @@ void Main::applyStoreResult(const StoreResult &result)
 StoreResult Main::appendQso(const QString &recordLine)
 {
     const bool listIsFile = m_shownLog.size >= 0 && stampOfLog() == m_shownLog;
-    const StoreResult result = m_store.AppendQso(m_state.StationCallsign, stationKind(), recordLine);
+    // The list holds every QSO of the file as shown: the store need not read it again.
+    const KnownLog known =
+        listIsFile ? KnownLog{m_shownLog.size, m_shownLog.modified, m_model->rowCount()} : KnownLog{};
+    const StoreResult result = m_store.AppendQso(m_state.StationCallsign, stationKind(), recordLine, known);
     const FileStamp after = stampOfLog();
     // Anything but exactly one more line on the file as shown: read it all.
     if (!result.ok || !listIsFile || after.size != m_shownLog.size + cp1252::encode(recordLine).size() + 2) {
