@@ -1,4 +1,6 @@
 #pragma once
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
@@ -22,6 +24,17 @@ inline QLabel *namedLabel(const char *name, const QString &text, QWidget *parent
 inline QPushButton *namedButton(const char *name, const QString &text, QWidget *parent)
 {
     return named(new QPushButton(text, parent), name);
+}
+
+// OK and "Annuler" for a settings dialog, OK named `okName`, wired to accept and reject.
+inline QDialogButtonBox *okCancelButtons(QDialog *dialog, const char *okName)
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    named(buttons->button(QDialogButtonBox::Ok), okName);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
 }
 
 } // namespace pendrel::ui

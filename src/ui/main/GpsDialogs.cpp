@@ -1,5 +1,6 @@
 #include "ui/main/GpsDialogs.h"
 
+#include "ui/common/NamedControls.h"
 #include "ui/common/SerialPorts.h"
 
 #include <QComboBox>
@@ -13,26 +14,6 @@
 #include <QVBoxLayout>
 
 namespace pendrel::ui {
-
-namespace {
-
-template <typename W> W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QDialogButtonBox *okCancel(QDialog *dialog, const char *okName)
-{
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QLatin1String(okName));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
-}
-
-} // namespace
 
 Source_GPS::Source_GPS(const GpsSetup &setup, QWidget *parent)
     : QDialog(parent)
@@ -67,7 +48,7 @@ Source_GPS::Source_GPS(const GpsSetup &setup, QWidget *parent)
         connect(choice, &QRadioButton::toggled, this, &Source_GPS::enableChoice);
     }
     layout->addLayout(form);
-    layout->addWidget(okCancel(this, "Ok_GPS"));
+    layout->addWidget(okCancelButtons(this, "Ok_GPS"));
     (setup.source == GpsSetup::Source::Gpsd ? m_gpsd : setup.source == GpsSetup::Source::Nmea ? m_nmea : m_off)
         ->setChecked(true);
     enableChoice();
@@ -115,7 +96,7 @@ Position_Fixe::Position_Fixe(const std::optional<Position> &proposed, QWidget *p
                                                 "cette position."),
                                  this));
     layout->addLayout(form);
-    auto *buttons = okCancel(this, "Ok_Position");
+    auto *buttons = okCancelButtons(this, "Ok_Position");
     layout->addWidget(buttons);
     // Only a real place is accepted.
     const auto check = [this, buttons] { buttons->button(QDialogButtonBox::Ok)->setEnabled(position().has_value()); };

@@ -1,6 +1,7 @@
 #include "ui/main/RigDialog.h"
 
 #include "core/rig/RigProtocol.h"
+#include "ui/common/NamedControls.h"
 #include "ui/common/SerialPorts.h"
 
 #include <QCompleter>
@@ -16,16 +17,6 @@
 #include <QVBoxLayout>
 
 namespace pendrel::ui {
-
-namespace {
-
-template <typename W> W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
 
 Poste_CAT::Poste_CAT(const rig::RigSetup &setup, QWidget *parent)
     : QDialog(parent)
@@ -60,11 +51,7 @@ Poste_CAT::Poste_CAT(const rig::RigSetup &setup, QWidget *parent)
     form->addRow(QStringLiteral("&Modèle du poste :"), m_model);
     form->addRow(QStringLiteral("Port &série :"), m_device);
     form->addRow(QStringLiteral("&Vitesse (bauds) :"), m_speed);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Ok_Poste"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this, "Ok_Poste");
 
     auto *layout = new QVBoxLayout(this);
     for (QRadioButton *choice : {m_off, m_running, m_launched}) {
