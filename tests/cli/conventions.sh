@@ -31,6 +31,12 @@ qrb JN18GU|2|e|pendrel-cli : qrb demande deux locators.
 list --call F0ABC -- --help|2|e|argument inattendu « --help »
 TABLE
 
+# The window's program answers on the terminal too, without a display.
+pendrel=$(dirname "$cli")/pendrel
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$pendrel" --version)" == "pendrel 1.1.0a" ] ||
+  fail "pendrel --version"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$pendrel" --help | grep -q "pendrel-cli --help" || fail "pendrel --help"
+
 # The usage fits 80 columns, every command has its synopsis, and each
 # command's own help answers.
 run --help

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QtTest/QTest>
 
 using namespace pendrel;
@@ -86,4 +87,29 @@ TEST_F(GpsLinkTest, AFixThatStopsAgesOutAndTheStateLineSaysSo)
     // No fix, no proposal: the outing's locator is typed.
     main->findChild<QAction *>("mnu_sortie")->trigger();
     EXPECT_EQ(main->findChild<QLineEdit *>("L_Station_P")->text(), "");
+}
+
+TEST_F(GpsLinkTest, TheFixedStationsPositionIsStoredFromTheFixAndTheSourceFromItsDialog)
+{
+    dialogs.answers = {false};
+    startOnGpsd("fix");
+    QTRY_VERIFY_WITH_TIMEOUT(state()->text().startsWith("GPS : IN78SJ"), 5000);
+    whenModal([](QDialog *d) {
+        EXPECT_EQ(d->objectName(), "Position_Fixe");
+        EXPECT_EQ(d->findChild<QLineEdit *>("Latitude_Fixe")->text(), "48.39040");
+        EXPECT_EQ(d->findChild<QLineEdit *>("Longitude_Fixe")->text(), "-4.48610");
+        d->accept();
+    });
+    main->findChild<QAction *>("Mnu_Position_Fixe")->trigger();
+    EXPECT_EQ(setting("Setup F1AAA", "Position Station"), "48.39040;-4.48610");
+
+    // Off from the dialog: the state line goes.
+    whenModal([](QDialog *d) {
+        EXPECT_EQ(d->objectName(), "Source_GPS");
+        d->findChild<QRadioButton *>("Gps_Non")->setChecked(true);
+        d->accept();
+    });
+    main->findChild<QAction *>("Mnu_GPS")->trigger();
+    EXPECT_EQ(setting("Setup ", "GPS Source"), "Non");
+    EXPECT_FALSE(state()->isVisible());
 }
