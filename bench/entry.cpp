@@ -103,8 +103,10 @@ Figures measure(int qsos)
         f.floorMs = std::min(f.floorMs, ms(t));
         // Where the time goes.
         QFile(path).resize(logSize);
+        const QFileInfo known(path); // what the window knows of the file it shows
         t.restart();
-        main.logStore().AppendQso(QStringLiteral("F1AAA"), StationKind::Fixed, cp1252::decode(line).trimmed());
+        main.logStore().AppendQso(QStringLiteral("F1AAA"), StationKind::Fixed, cp1252::decode(line).trimmed(),
+                                  {known.size(), known.lastModified(), qsos - 1});
         f.appendQsoMs = std::min(f.appendQsoMs, ms(t));
         t.restart();
         main.selectLastLine();

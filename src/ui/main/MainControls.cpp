@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -274,10 +273,9 @@ QSize Main::openingSize() const
 // list lines, so that they stand over their columns whatever the font.
 QWidget *Main::buildLogHeadings()
 {
-    m_c.Liste_Orvil = named(new QListView(this), "Liste_Orvil");
+    m_c.Liste_Orvil = named(new UniformListView(this), "Liste_Orvil");
     setListToolTip(m_c.Liste_Orvil, QStringLiteral("Cliquez sur une ligne pour la modifier ou la supprimer"));
     m_c.Liste_Orvil->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_c.Liste_Orvil->setUniformItemSizes(true);
     m_c.Liste_Orvil->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_c.Liste_Orvil->setSelectionMode(QAbstractItemView::SingleSelection);
     m_c.Liste_Orvil->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -1,4 +1,5 @@
 #pragma once
+#include "ui/common/UniformListView.h"
 
 class QAction;
 class QActionGroup;
@@ -6,7 +7,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -21,7 +21,7 @@ class LogHeading;
 // Each one also carries its name as its Qt object name.
 struct MainControls {
     // The log and its column headings.
-    QListView *Liste_Orvil = nullptr;
+    UniformListView *Liste_Orvil = nullptr;
     LogHeading *LogHeadings = nullptr;
     QLabel *Label_Liste_QRP = nullptr, *Label24 = nullptr, *Label25 = nullptr, *Label27 = nullptr,
            *Label28 = nullptr;

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QListView>
 #include <QMenuBar>
 
 namespace pendrel::ui {
@@ -22,8 +21,8 @@ void Main::connectKeyboard()
     addAction(openMenus);
 
     // The same frame with or without the focus, only its colour changes: the list does not move.
-    m_c.Liste_Orvil->setStyleSheet(QStringLiteral("QListView { border: 2px solid palette(mid); }"
-                                                  "QListView:focus { border: 2px solid palette(highlight); }"));
+    m_c.Liste_Orvil->setStyleSheet(QStringLiteral("#Liste_Orvil { border: 2px solid palette(mid); }"
+                                                  "#Liste_Orvil:focus { border: 2px solid palette(highlight); }"));
 }
 
 void Main::closeEvent(QCloseEvent *event)

@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QListView>
 #include <QPushButton>
 #include <QStringListModel>
 
