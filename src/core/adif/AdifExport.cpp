@@ -6,6 +6,7 @@
 #include "core/storage/QsoRecord.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace pendrel {
 namespace {
@@ -125,22 +126,24 @@ ExportResult exportFixedLog(const QString &folder, const QString &callsign, File
     ExportResult result;
     const LogStore store(folder, writer);
     const QString logPath = store.logPath(callsign, StationKind::Fixed);
-    const TextLines log = readTextLines(logPath);
+    QByteArray content = encodeLines(exportHeader(callsign));
+    content.reserve(content.size() + QFileInfo(logPath).size() * 5 / 4);
+    BytesSink sink{content};
+    // Line by line: only the ADIF text is held, never the log's too.
+    const ReadOutcome log = forEachTextLine(logPath, [&](const QString &line) {
+        if (!LogStore::isBlank(line)) {
+            writeRecord(sink, line);
+            content.append("\r\n", 2);
+            ++result.qsoCount;
+        }
+        return true;
+    });
     if (log.status != ReadStatus::Ok) {
+        result.qsoCount = 0;
         result.message = QStringLiteral("Le log de la station fixe %1 est introuvable ou illisible (%2).\r\n"
                                         "Aucun fichier ADIF n'a été écrit.")
                              .arg(LogStore::logFileName(callsign, StationKind::Fixed), log.error);
         return result;
-    }
-    QByteArray content = encodeLines(exportHeader(callsign));
-    content.reserve(content.size() + log.lines.size() * 180);
-    BytesSink sink{content};
-    for (const QString &line : log.lines) {
-        if (LogStore::isBlank(line))
-            continue;
-        writeRecord(sink, line);
-        content.append("\r\n", 2);
-        ++result.qsoCount;
     }
     result.path = QDir(folder).filePath(exportFileName(callsign));
     QString reason;

@@ -42,19 +42,28 @@ int departementBox(QStringView dpt)
     return dpt.toInt();
 }
 
+namespace {
+
+// Marks the département of one record line when it is on `band` and `mode`.
+void markDepartement(BoxMarks &marks, QStringView line, const QString &band, const QString &mode)
+{
+    if (trimmedField(line, RecordColumn::QRG) != band || trimmedField(line, RecordColumn::Mode) != mode)
+        return;
+    const int box = departementBox(recordField(line, RecordColumn::Dpt));
+    if (box < 0 || marks.worked[box])
+        return;
+    marks.worked[box] = true;
+    if (box != 0)
+        ++marks.count;
+}
+
+} // namespace
+
 BoxMarks MarkDepartements(const QStringList &recordLines, const QString &band, const QString &mode)
 {
     BoxMarks marks = emptyMarks(DepartementBoxes);
-    for (const QString &line : recordLines) {
-        if (trimmedField(line, RecordColumn::QRG) != band || trimmedField(line, RecordColumn::Mode) != mode)
-            continue;
-        const int box = departementBox(recordField(line, RecordColumn::Dpt));
-        if (box < 0 || marks.worked[box])
-            continue;
-        marks.worked[box] = true;
-        if (box != 0)
-            ++marks.count;
-    }
+    for (const QString &line : recordLines)
+        markDepartement(marks, line, band, mode);
     return marks;
 }
 
@@ -62,12 +71,18 @@ DepartementMap MarkDepartements(const LogStore &store, const QString &callsign, 
                                 const QString &band, const QString &mode)
 {
     DepartementMap map;
+    map.marks = emptyMarks(DepartementBoxes);
     const QString path = store.logPath(callsign, kind);
-    const TextLines file = readTextLines(path);
-    map.status = file.status;
-    if (file.status == ReadStatus::Error)
-        map.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), file.error);
-    map.marks = MarkDepartements(file.status == ReadStatus::Ok ? file.lines : QStringList(), band, mode);
+    // Line by line: the log's text is never held whole.
+    const ReadOutcome read = forEachTextLine(path, [&](const QString &line) {
+        markDepartement(map.marks, line, band, mode);
+        return true;
+    });
+    map.status = read.status;
+    if (read.status == ReadStatus::Error)
+        map.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), read.error);
+    if (read.status != ReadStatus::Ok)
+        map.marks = emptyMarks(DepartementBoxes);
     return map;
 }
 

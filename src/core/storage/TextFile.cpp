@@ -46,7 +46,18 @@ QString readRefusal(const struct stat &info, qint64 maxBytes)
 
 } // namespace
 
-FileBytes readFileBytes(const QString &path, qint64 maxBytes)
+namespace {
+
+// Opens `path` for reading, refusing what is not a regular file of at most
+// `maxBytes`; the descriptor (or -1) and, on success, the file's size.
+struct OpenedFile {
+    int fd = -1;
+    qint64 size = 0;
+    ReadStatus status = ReadStatus::Ok;
+    QString error;
+};
+
+OpenedFile openForReading(const QString &path, qint64 maxBytes)
 {
     const QByteArray name = QFile::encodeName(path);
     // Looked at before it is opened: opening a device can act on it, and a
@@ -54,28 +65,34 @@ FileBytes readFileBytes(const QString &path, qint64 maxBytes)
     struct stat info{};
     if (::stat(name.constData(), &info) == 0) {
         if (const QString refusal = readRefusal(info, maxBytes); !refusal.isEmpty())
-            return failedRead(ReadStatus::Error, refusal);
+            return {-1, 0, ReadStatus::Error, refusal};
     }
     // Opened without waiting, and looked at again: it may have been swapped meanwhile.
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         const int err = errno;
-        return err == ENOENT ? failedRead(ReadStatus::NotFound, QStringLiteral("fichier introuvable"))
-                             : failedRead(ReadStatus::Error, frenchSystemError(err));
+        return err == ENOENT ? OpenedFile{-1, 0, ReadStatus::NotFound, QStringLiteral("fichier introuvable")}
+                             : OpenedFile{-1, 0, ReadStatus::Error, frenchSystemError(err)};
     }
-    QString refusal;
-    if (::fstat(fd, &info) != 0)
-        refusal = frenchSystemError(errno);
-    else
-        refusal = readRefusal(info, maxBytes);
+    const QString refusal = ::fstat(fd, &info) != 0 ? frenchSystemError(errno) : readRefusal(info, maxBytes);
     if (!refusal.isEmpty()) {
         ::close(fd);
-        return failedRead(ReadStatus::Error, refusal);
+        return {-1, 0, ReadStatus::Error, refusal};
     }
+    return {fd, qint64(info.st_size), ReadStatus::Ok, {}};
+}
+
+} // namespace
+
+FileBytes readFileBytes(const QString &path, qint64 maxBytes)
+{
+    const OpenedFile opened = openForReading(path, maxBytes);
+    if (opened.fd < 0)
+        return failedRead(opened.status, opened.error);
     FileBytes result;
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(opened.fd);
         return failedRead(ReadStatus::Error, frenchFileError(file));
     }
     result.bytes = file.readAll();
@@ -87,13 +104,64 @@ FileBytes readFileBytes(const QString &path, qint64 maxBytes)
     return result;
 }
 
+ReadOutcome forEachTextLine(const QString &path, const std::function<bool(const QString &)> &visit)
+{
+    const OpenedFile opened = openForReading(path, MaxTextFileBytes);
+    if (opened.fd < 0)
+        return {opened.status, opened.error};
+    QFile file;
+    if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(opened.fd);
+        return {ReadStatus::Error, frenchFileError(file)};
+    }
+    constexpr qint64 Chunk = 1 << 18;
+    QByteArray buffer(Chunk, Qt::Uninitialized), pending;
+    QString line;
+    // Only the bytes the file held when it was opened: a QSO another writer
+    // appends meanwhile is not seen half written. A rewrite replaces the file
+    // by a new one and leaves this one whole.
+    qint64 left = opened.size;
+    auto deliver = [&](QByteArrayView bytes) {
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+        line.resize(bytes.size());
+        cp1252::decodeInto(bytes, line.data());
+        return visit(line);
+    };
+    while (left > 0) {
+        const qint64 got = file.read(buffer.data(), std::min(Chunk, left));
+        if (got < 0)
+            return {ReadStatus::Error, frenchFileError(file)};
+        if (got == 0)
+            break; // cut short meanwhile: what was there is read
+        left -= got;
+        QByteArrayView chunk(buffer.constData(), got);
+        qsizetype start = 0;
+        for (qsizetype end; (end = chunk.indexOf('\n', start)) >= 0; start = end + 1) {
+            const QByteArrayView piece = chunk.sliced(start, end - start);
+            const bool more = pending.isEmpty() ? deliver(piece) : deliver(pending.append(piece));
+            pending.clear();
+            if (!more)
+                return {};
+        }
+        pending.append(chunk.sliced(start));
+    }
+    if (!pending.isEmpty())
+        deliver(pending); // a last line without its line end counts
+    return {};
+}
+
 TextLines readTextLines(const QString &path)
 {
-    FileBytes file = readFileBytes(path);
     TextLines result;
-    result.status = file.status;
-    result.error = file.error;
-    result.lines = splitLines(cp1252::decode(file.bytes));
+    const ReadOutcome read = forEachTextLine(path, [&result](const QString &line) {
+        result.lines.append(line);
+        return true;
+    });
+    result.status = read.status;
+    result.error = read.error;
+    if (read.status != ReadStatus::Ok)
+        result.lines.clear();
     return result;
 }
 

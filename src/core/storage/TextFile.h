@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace pendrel {
 
@@ -31,6 +32,15 @@ inline constexpr qint64 NoSizeLimit = -1;
 // is refused at once, never waited on.
 FileBytes readFileBytes(const QString &path, qint64 maxBytes = MaxTextFileBytes);
 TextLines readTextLines(const QString &path);
+
+struct ReadOutcome {
+    ReadStatus status = ReadStatus::Ok;
+    QString error;
+};
+// Reads `path` as readTextLines does, one line at a time, without holding the
+// file's text: each line is handed to `visit`, which returns false to stop.
+// The lines are those the file held when it was opened.
+ReadOutcome forEachTextLine(const QString &path, const std::function<bool(const QString &)> &visit);
 // Calls `visit` with each line of `bytes` (split on LF, the CR before it
 // dropped; a last line without its line end counts).
 template <typename Visit>
