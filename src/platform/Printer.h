@@ -29,6 +29,7 @@ struct PrintStep {
     int pointSize = 0;     // Font; Place: the row on the sheet, from 1
     bool bold = false;     // Font
     int split = 0;         // Line in a placed row: the column where the right label's text starts (0: none)
+    int lines = 1;         // BlankLine: how many (a run of blank lines is one step)
     QRectF area;           // Place
     double secondColumn = 0; // Place
 
@@ -61,6 +62,12 @@ struct PrintStep {
         return step;
     }
     static PrintStep blankLine() { return of(Kind::BlankLine); }
+    static PrintStep blankLines(int count)
+    {
+        PrintStep step = of(Kind::BlankLine);
+        step.lines = count;
+        return step;
+    }
     static PrintStep newPage() { return of(Kind::NewPage); }
     static PrintStep endJob() { return of(Kind::EndJob); }
     static PrintStep abandonJob() { return of(Kind::AbandonJob); }

@@ -1,4 +1,5 @@
 #include "platform/qt/QtPrinter.h"
+#include "platform/qt/StepRenderer.h"
 
 #include "core/views/ContactReport.h"
 #include "support/QsoLines.h"
@@ -92,6 +93,29 @@ TEST(QtPrinter, FullPageContinuesOnTheNextAndAbandonStops)
     EXPECT_TRUE(pages.last().contains("ligne 200"));
 
     EXPECT_FALSE(printStepsToPdf({PrintStep::line("x")}, dir.filePath("absent/sub/x.pdf")));
+}
+
+// A run of blank lines (one step) goes down the pages as as many single blank lines.
+TEST(QtPrinter, ARunOfBlankLinesTurnsThePagesItsLinesWould)
+{
+    const auto walk = [](bool run) {
+        QList<PrintStep> steps = {PrintStep::font("Courier New", 10, false), PrintStep::line("a")};
+        if (run)
+            steps.append(PrintStep::blankLines(150));
+        else
+            for (int i = 0; i < 150; ++i)
+                steps.append(PrintStep::blankLine());
+        steps.append(PrintStep::line("b"));
+        int pages = 0;
+        StepSurface surface;
+        surface.pageHeight = 1000;
+        surface.turnPage = [&pages] { return ++pages, true; };
+        const StepWalk walked = walkPrintSteps(steps, surface);
+        return std::pair{pages, walked.bottom};
+    };
+    const auto single = walk(false);
+    EXPECT_GE(single.first, 1);
+    EXPECT_EQ(walk(true), single);
 }
 
 namespace {

@@ -10,17 +10,43 @@ namespace {
 
 QString sp(int n) { return QString(std::max(n, 0), u' '); }
 
-// The QSO fields a label prints, read at their log list line columns; all
-// empty for the empty label after an odd last QSO.
+// One label line built in a single string, pieces and blanks appended in
+// place: 50,000 rows make 500,000 lines, each no longer a chain of temporaries.
+class Text {
+public:
+    Text() { m_text.reserve(144); }
+    explicit Text(QString start) : m_text(std::move(start)) {}
+    Text &sp(int n)
+    {
+        m_text.resize(m_text.size() + std::max(n, 0), u' ');
+        return *this;
+    }
+    Text &add(QStringView piece)
+    {
+        m_text.append(piece);
+        return *this;
+    }
+    Text &add(bool when, QStringView piece) { return when ? add(piece) : *this; }
+    Text &sp(bool when, int n) { return when ? sp(n) : *this; }
+    QString take() { return std::move(m_text); }
+
+private:
+    QString m_text;
+};
+
+constexpr int RowTextLines = 5; // names, date, band, TX, title
+
+// The QSO fields a label prints, read at their log list line columns (views
+// into the line); all empty for the empty label after an odd last QSO.
 struct LabelQso {
-    QString call, date, time, mode, band, rst, loc, pwr;
+    QStringView call, date, time, mode, band, rst, loc, pwr;
 };
 
 LabelQso labelQso(const QString *line)
 {
     if (!line)
         return {};
-    const auto field = [line](FieldColumns c) { return recordField(*line, c).toString(); };
+    const auto field = [line](FieldColumns c) { return recordField(*line, c); };
     return {field(ListColumn::Indicatif).trimmed(), field(ListColumn::Date), field(ListColumn::QTR),
             field(ListColumn::Mode), field(ListColumn::QRG), field(ListColumn::RstE),
             field(ListColumn::MyLoc), field(ListColumn::Pwr)};
@@ -31,63 +57,86 @@ bool narrow(const LabelJob &job) { return job.format == 4; }
 
 // "De own pour call" centred on the label; `left` adds the trailing padding
 // that puts the right label in its column.
-QString namesPart(const LabelJob &job, const QString &call, bool left)
+QString namesPart(const LabelJob &job, QStringView call, bool left)
 {
-    QString word1 = job.french ? QStringLiteral("De ") : QStringLiteral("From ");
-    const QString word2 = job.french ? QStringLiteral("pour ") : QStringLiteral("to ");
+    QStringView word1 = job.french ? u"De " : u"From ";
+    const QStringView word2 = job.french ? u"pour " : u"to ";
     if (narrow(job))
-        word1 = job.french ? QStringLiteral(" De ") : (left ? QStringLiteral(" From ") : QStringLiteral("  From "));
+        word1 = job.french ? u" De " : (left ? u" From " : u"  From ");
     const int w = narrow(job) ? 29 : 31;
     const int l = int(job.ownCallsign.size() + call.size()) + 8;
     if (l >= w) {
         // Too long to centre: no padding, cut at the label's width so that
         // the right label still starts in its column.
         const int width = w - 8 + int(word1.size() + word2.size());
-        return (word1 + job.ownCallsign + u' ' + word2 + call).left(width).leftJustified(left ? width : 0);
+        return Text().add(word1).add(job.ownCallsign).sp(1).add(word2).add(call).take().left(width).leftJustified(
+            left ? width : 0);
     }
     int pad = (w - l) / 2; // w > l: rounds down
     const int r = w - (2 * pad + l);
-    QString separator = QStringLiteral(" ");
+    int separator = 1;
     if (r == 0) {
         --pad;
-        separator = QStringLiteral("  ");
+        separator = 2;
     }
-    return sp(pad) + word1 + job.ownCallsign + separator + word2 + call + (left ? sp(pad) : QString());
+    return Text().sp(pad).add(word1).add(job.ownCallsign).sp(separator).add(word2).add(call).sp(left, pad).take();
 }
 
-// The antenna name in its 13 columns, first column first.
-QString antennaField(const LabelJob &job) { return job.antenna.trimmed().leftJustified(AntennaMaxLength); }
-
-QString transceiverField(const LabelJob &job) { return job.transceiver.trimmed().leftJustified(TransceiverMaxLength); }
-
-QString title(const LabelJob &job, const LabelQso &q)
+// The transceiver and antenna names in their columns, first column first.
+Text &addTransceiver(Text &text, const LabelJob &job, const LabelQso &q)
 {
-    return (job.french ? QStringLiteral("Activité QRP en ") : QStringLiteral("QRP activity in ")) + q.loc +
-           QStringLiteral(" QSL: Pse_  Tnx_");
+    const QStringView transceiver = QStringView(job.transceiver).trimmed();
+    const QStringView antenna = QStringView(job.antenna).trimmed();
+    return text.add(u"TX ")
+        .add(transceiver)
+        .sp(TransceiverMaxLength - int(transceiver.size()))
+        .add(u" Pwr ")
+        .add(q.pwr)
+        .add(u"W  Ant ")
+        .add(antenna)
+        .sp(AntennaMaxLength - int(antenna.size()));
 }
 
-// Date, band, TX and title parts of one label.
-QStringList otherParts(const LabelJob &job, const LabelQso &q, bool left)
+Text &addTitle(Text &text, const LabelJob &job, const LabelQso &q)
 {
-    const QString bd = job.french ? QStringLiteral("Bande ") : QStringLiteral("Band ");
-    const QString time = QStringLiteral("Time ") + q.time + QStringLiteral(" UTC");
-    const QString rstMode = QStringLiteral("RST ") + q.rst + QStringLiteral("  Mode ") + q.mode;
-    const QString tx = QStringLiteral("TX ") + transceiverField(job) + QStringLiteral(" Pwr ") + q.pwr +
-                       QStringLiteral("W  Ant ") + antennaField(job);
-    if (!narrow(job)) {
-        const QString g = job.french ? sp(2) : sp(3);
-        const QString tail = left ? QStringLiteral(" ") : QString();
-        return {sp(6) + QStringLiteral("Date ") + q.date + sp(3) + time + sp(6) + tail,
-                sp(5) + bd + q.band + g + rstMode + (left ? sp(5) + tail : QString()),
-                sp(2) + tx + (left ? sp(2) + tail : QString()),
-                sp(2) + title(job, q) + (left ? sp(2) + tail : QString())};
+    return text.add(job.french ? u"Activité QRP en " : u"QRP activity in ").add(q.loc).add(u" QSL: Pse_  Tnx_");
+}
+
+Text &addTime(Text &text, const LabelQso &q)
+{
+    return text.add(u"Time ").add(q.time).add(u" UTC");
+}
+
+Text &addRstMode(Text &text, const LabelQso &q)
+{
+    return text.add(u"RST ").add(q.rst).add(u"  Mode ").add(q.mode);
+}
+
+// Appends line `i` of one label (names, date, band, TX, title) to `t`.
+void addPart(Text &t, int i, const LabelJob &job, const LabelQso &q, bool left)
+{
+    const QStringView bd = job.french ? u"Bande " : u"Band ";
+    if (i == 0) {
+        t.add(namesPart(job, q.call, left));
+    } else if (!narrow(job)) {
+        const int g = job.french ? 2 : 3;
+        const int tail = left ? 1 : 0;
+        switch (i) {
+        case 1: addTime(t.sp(6).add(u"Date ").add(q.date).sp(3), q).sp(6).sp(tail); break;
+        case 2: addRstMode(t.sp(5).add(bd).add(q.band).sp(g), q).sp(left, 5 + tail); break;
+        case 3: addTransceiver(t.sp(2), job, q).sp(left, 2 + tail); break;
+        default: addTitle(t.sp(2), job, q).sp(left, 2 + tail); break;
+        }
+    } else {
+        const int g = job.french ? 3 : 4;
+        const int in = left ? 1 : 0; // the left label's extra first column
+        switch (i) {
+        case 1: addTime(t.sp(5 + in).add(u"Date ").add(q.date).sp(4), q).sp(5); break;
+        case 2: addRstMode(t.sp(4 + in).add(bd).add(q.band).sp(g), q).sp(left, 4); break;
+        case 3: addTransceiver(t.sp(1).sp(left, 2), job, q).sp(left, 2); break;
+        default: addTitle(t.sp(1).sp(left, 2), job, q).sp(left, 2); break;
+        }
     }
-    const QString g = job.french ? sp(3) : sp(4);
-    const QString in = left ? QStringLiteral(" ") : QString(); // the left label's extra first column
-    return {sp(5) + in + QStringLiteral("Date ") + q.date + sp(4) + time + sp(5),
-            sp(4) + in + bd + q.band + g + rstMode + (left ? sp(4) : QString()),
-            sp(1) + (left ? sp(2) : QString()) + tx + (left ? sp(1) + QStringLiteral(" ") : QString()),
-            sp(1) + (left ? sp(2) : QString()) + title(job, q) + (left ? sp(1) + QStringLiteral(" ") : QString())};
 }
 
 // Emits font changes only where the size or the weight changes.
@@ -102,8 +151,8 @@ public:
     void blank(int size, int count = 1)
     {
         font(size, false);
-        for (int i = 0; i < count; ++i)
-            steps.append(PrintStep::blankLine());
+        if (count > 0)
+            steps.append(PrintStep::blankLines(count));
     }
 
 private:
@@ -172,21 +221,25 @@ QString sheetQuestion(int format)
 
 RowLines rowLines(const LabelJob &job, const QString &left, const QString *right)
 {
-    const LabelQso l = labelQso(&left);
-    const QStringList leftParts = QStringList{namesPart(job, l.call, true)} + otherParts(job, l, true);
+    const LabelQso l = labelQso(&left), r = labelQso(right);
     RowLines row;
-    if (!right) {
-        for (const QString &part : leftParts) {
-            row.lines.append(leftOnly(part));
+    row.lines.reserve(RowTextLines);
+    row.splits.reserve(RowTextLines);
+    for (int i = 0; i < RowTextLines; ++i) {
+        // Each line in one string: the left label's part, then the right one's.
+        Text line;
+        addPart(line, i, job, l, true);
+        QString text = line.take();
+        if (!right) {
+            row.lines.append(leftOnly(text));
             row.splits.append(0);
+            continue;
         }
-        return row;
-    }
-    const LabelQso r = labelQso(right);
-    const QStringList rightParts = QStringList{namesPart(job, r.call, false)} + otherParts(job, r, false);
-    for (int i = 0; i < leftParts.size(); ++i) {
-        row.lines.append(leftParts[i] + rightParts[i]);
-        row.splits.append(int(leftParts[i].size()));
+        const int split = int(text.size());
+        Text whole(std::move(text));
+        addPart(whole, i, job, r, false);
+        row.lines.append(whole.take());
+        row.splits.append(split);
     }
     return row;
 }
@@ -194,6 +247,7 @@ RowLines rowLines(const LabelJob &job, const QString &left, const QString *right
 QList<PrintStep> labelSteps(const LabelJob &job)
 {
     StepWriter out;
+    out.steps.reserve(20 * (job.qsoLines.size() / 2 + 2)); // about the steps of a row, a row for two QSOs
     out.steps.append(PrintStep::sheets());
     out.blank(10, 0); // the printing font, before anything is printed
     const Spacing space = spacing(job.format);
@@ -235,7 +289,10 @@ QStringList stepLines(const QList<PrintStep> &steps)
             out.append(QStringLiteral("L %1 %2 ").arg(size).arg(bold ? QStringLiteral("B") : QStringLiteral("N")) +
                        step.text);
             break;
-        case PrintStep::Kind::BlankLine: out.append(QStringLiteral("B %1").arg(size)); break;
+        case PrintStep::Kind::BlankLine:
+            for (int n = 0; n < step.lines; ++n)
+                out.append(QStringLiteral("B %1").arg(size));
+            break;
         case PrintStep::Kind::Question: out.append(QStringLiteral("Q ") + step.text); break;
         case PrintStep::Kind::EndJob: out.append(QStringLiteral("E")); break;
         case PrintStep::Kind::AbandonJob: out.append(QStringLiteral("A")); break;

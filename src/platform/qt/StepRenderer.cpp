@@ -39,7 +39,7 @@ double rowHeight(const QList<PrintStep> &steps, qsizetype from, QFont font, doub
             font.setPointSizeF(font.pointSizeF() * scale);
         } else if (step.kind == PrintStep::Kind::Line || step.kind == PrintStep::Kind::BlankLine) {
             const QFontMetrics m = device ? QFontMetrics(font, device) : QFontMetrics(font);
-            height += m.lineSpacing();
+            height += m.lineSpacing() * step.lines;
             if (step.kind == PrintStep::Kind::Line)
                 lastLine = height;
         }
@@ -90,28 +90,30 @@ StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surfac
             setFont(printFont(step.text, step.pointSize, step.bold));
             break;
         case PrintStep::Kind::Line:
-        case PrintStep::Kind::BlankLine: {
-            const QFontMetrics m = metrics();
-            if (surface.pageHeight > 0 && y > 0 && y + m.height() > surface.pageHeight && !nextPage())
-                return finish();
-            if (step.kind == PrintStep::Kind::Line)
-                walk.widest = std::max(walk.widest, double(m.horizontalAdvance(step.text)));
-            if (surface.painter && step.kind == PrintStep::Kind::Line) {
-                if (row.active && step.split > 0) {
-                    surface.painter->drawText(row.left, y + m.ascent(), step.text.left(step.split));
-                    surface.painter->drawText(row.right, y + m.ascent(), step.text.mid(step.split));
+        case PrintStep::Kind::BlankLine:
+            // A run of blank lines is one step: each line still turns the page when it must.
+            for (int n = 0; n < step.lines; ++n) {
+                const QFontMetrics m = metrics();
+                if (surface.pageHeight > 0 && y > 0 && y + m.height() > surface.pageHeight && !nextPage())
+                    return finish();
+                if (step.kind == PrintStep::Kind::Line)
+                    walk.widest = std::max(walk.widest, double(m.horizontalAdvance(step.text)));
+                if (surface.painter && step.kind == PrintStep::Kind::Line) {
+                    if (row.active && step.split > 0) {
+                        surface.painter->drawText(row.left, y + m.ascent(), step.text.left(step.split));
+                        surface.painter->drawText(row.right, y + m.ascent(), step.text.mid(step.split));
+                    } else {
+                        surface.painter->drawText(row.left, y + m.ascent(), step.text);
+                    }
+                }
+                if (row.active) {
+                    rowY += m.lineSpacing() * row.squeeze;
+                    y = int(rowY);
                 } else {
-                    surface.painter->drawText(row.left, y + m.ascent(), step.text);
+                    y += m.lineSpacing();
                 }
             }
-            if (row.active) {
-                rowY += m.lineSpacing() * row.squeeze;
-                y = int(rowY);
-            } else {
-                y += m.lineSpacing();
-            }
             break;
-        }
         case PrintStep::Kind::Place: {
             if (surface.dotsPerMm <= 0)
                 break;
