@@ -46,20 +46,29 @@ QString assemble(QStringView line, Layout layout, qsizetype reserve = QsoRecord:
     return out;
 }
 
-// The text a line is ordered by (after its value, for QRB and km/W).
-QString sortText(QStringView line, LogSortKey key)
+// The pieces of a line it is ordered by (after its value, for QRB and km/W).
+std::vector<Piece> sortLayout(LogSortKey key)
 {
     switch (key) {
     case LogSortKey::Dpt:
-        return assemble(line, {{22, 25}, blanks(1), {8, 19}, blanks(2), {27, 151}});
+        return {{22, 25}, blanks(1), {8, 19}, blanks(2), {27, 151}};
     case LogSortKey::Indicatif:
-        return assemble(line, {{8, 19}, blanks(2), {22, 151}});
+        return {{8, 19}, blanks(2), {22, 151}};
     case LogSortKey::QRB:
-        return assemble(line, {blanks(1), {8, 125}, blanks(2), {128, 151}});
+        return {blanks(1), {8, 125}, blanks(2), {128, 151}};
     case LogSortKey::KmW:
-        return assemble(line, {blanks(1), {8, 143}, blanks(2), {146, 151}});
+        return {blanks(1), {8, 143}, blanks(2), {146, 151}};
     }
     return {};
+}
+
+// How many characters the pieces make: every line's sort text has this width.
+qsizetype layoutWidth(const std::vector<Piece> &layout)
+{
+    qsizetype width = 0;
+    for (const Piece &p : layout)
+        width += p.a == 0 ? p.b : p.b - p.a + 1;
+    return width;
 }
 
 bool byValue(LogSortKey key)
@@ -111,22 +120,33 @@ char16_t foldedLetter(char16_t u)
     return char16_t(QChar::toCaseFolded(char32_t(u)));
 }
 
-// The text as compared; ASCII, nearly all of a log, takes the fast path.
-QString folded(QString text)
+char16_t foldedChar(char16_t u)
 {
-    for (QChar &c : text) {
-        const char16_t u = c.unicode();
-        if (u >= u'A' && u <= u'Z')
-            c = QChar(char16_t(u + (u'a' - u'A')));
-        else if (u >= 0x80)
-            c = QChar(foldedLetter(u));
-    }
-    return text;
+    if (u >= u'A' && u <= u'Z')
+        return char16_t(u + (u'a' - u'A'));
+    return u >= 0x80 ? foldedLetter(u) : u;
 }
 
+// Writes the folded sort text of `line` at `out`, as appendPieces lays it out.
+void writeFolded(char16_t *out, QStringView line, const std::vector<Piece> &layout)
+{
+    for (const Piece &p : layout) {
+        const qsizetype width = p.a == 0 ? p.b : p.b - p.a + 1;
+        const QStringView part = p.a == 0 || line.size() < p.a ? QStringView() : line.mid(p.a - 1, width);
+        for (QChar c : part)
+            *out++ = foldedChar(c.unicode());
+        out = std::fill_n(out, width - part.size(), u' ');
+    }
+}
+
+// One line as the sort compares it: its value, then its folded text packed
+// four characters to a word, so that comparing words in order compares the
+// texts as strings (code unit by code unit). The words of all lines share one
+// buffer: no string per line.
 struct SortEntry {
     double value = 0;
-    QString folded; // case-folded sort text
+    quint64 head = 0; // the first word
+    qsizetype line = 0;
 };
 
 } // namespace
@@ -134,20 +154,31 @@ struct SortEntry {
 QStringList sortLogLines(const QStringList &listLines, LogSortKey key)
 {
     const qsizetype n = listLines.size();
+    const std::vector<Piece> layout = sortLayout(key);
+    const qsizetype width = layoutWidth(layout), words = (width + 3) / 4;
+    std::vector<char16_t> text(size_t(words * 4), 0);
+    std::vector<quint64> packed(size_t(n * words));
     std::vector<SortEntry> entries(n);
     for (qsizetype i = 0; i < n; ++i) {
-        entries[i].folded = folded(sortText(listLines[i], key));
-        if (byValue(key))
-            entries[i].value = sortValue(listLines[i], key);
+        writeFolded(text.data(), listLines[i], layout);
+        quint64 *word = packed.data() + i * words;
+        for (qsizetype w = 0; w < words; ++w) {
+            const char16_t *c = text.data() + 4 * w;
+            word[w] = quint64(c[0]) << 48 | quint64(c[1]) << 32 | quint64(c[2]) << 16 | c[3];
+        }
+        entries[i] = {byValue(key) ? sortValue(listLines[i], key) : 0, word[0], i};
     }
-    std::vector<qsizetype> order(n);
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        const SortEntry &x = entries[a], &y = entries[b];
+    std::stable_sort(entries.begin(), entries.end(), [&](const SortEntry &x, const SortEntry &y) {
         if (x.value != y.value)
             return x.value < y.value;
-        return x.folded < y.folded;
+        if (x.head != y.head)
+            return x.head < y.head;
+        const quint64 *a = packed.data() + x.line * words, *b = packed.data() + y.line * words;
+        return std::lexicographical_compare(a + 1, a + words, b + 1, b + words);
     });
+    std::vector<qsizetype> order(n);
+    for (qsizetype i = 0; i < n; ++i)
+        order[i] = entries[i].line;
 
     QStringList sorted;
     sorted.reserve(n);
