@@ -116,7 +116,6 @@ ReadOutcome forEachTextLine(const QString &path, const std::function<bool(const 
     }
     constexpr qint64 Chunk = 1 << 18;
     QByteArray buffer(Chunk, Qt::Uninitialized), pending;
-    QString line;
     // Only the bytes the file held when it was opened: a QSO another writer
     // appends meanwhile is not seen half written. A rewrite replaces the file
     // by a new one and leaves this one whole.
@@ -124,7 +123,8 @@ ReadOutcome forEachTextLine(const QString &path, const std::function<bool(const 
     auto deliver = [&](QByteArrayView bytes) {
         if (bytes.endsWith('\r'))
             bytes.chop(1);
-        line.resize(bytes.size());
+        // A new string each time: a caller that keeps the line keeps it without a copy.
+        QString line(bytes.size(), Qt::Uninitialized);
         cp1252::decodeInto(bytes, line.data());
         return visit(line);
     };

@@ -31,19 +31,22 @@ bool isWorked(const BoxMarks &marks, int index)
     return index >= 0 && index < marks.worked.size() && marks.worked[index];
 }
 
-// Coasts and borders keep one width in pixels of the device (cosmetic pens):
-// a dashed pen scaled with the picture costs far more to draw at high density.
+// Coasts and borders are thin lines of the device (cosmetic pens of at most
+// one pixel): Qt draws those on its fast path, while a wider outline of a
+// whole continent, stroked at three times the pixels on a high-density
+// screen, took twenty times as long as at one.
 void paintOutlines(QPainter &painter, const WorldOutlines &world, const QTransform &toPicture)
 {
     const qreal deviceScale = std::sqrt(std::abs(painter.transform().determinant()));
+    const auto thin = [deviceScale](qreal width) { return std::min<qreal>(width * deviceScale, 1); };
     painter.save();
     painter.setTransform(toPicture, true);
-    QPen coast(Coast, 0.8 * deviceScale);
+    QPen coast(Coast, thin(0.8));
     coast.setCosmetic(true);
     painter.setBrush(Land);
     painter.setPen(coast);
     painter.drawPath(world.land);
-    QPen border(Border, 0.7 * deviceScale, Qt::DashLine);
+    QPen border(Border, thin(0.7), Qt::DashLine);
     border.setCosmetic(true);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(border);
