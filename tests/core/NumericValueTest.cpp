@@ -26,3 +26,11 @@ TEST(NumericValue, StoredSettingNumbersKeepTheirSign)
     for (auto [text, value] : cases)
         EXPECT_EQ(storedSettingNumber(QString::fromLatin1(text)), value) << '"' << text << '"';
 }
+
+// The fast integer path writes what the floating-point one writes, at its edges too.
+TEST(NumericValue, WholeNumbersAreWrittenAsQStringNumberWritesThem)
+{
+    for (double whole : {0.0, -0.0, 1.0, 612.0, 20038.0, 1e15, 9007199254740991.0, 9007199254740992.0, 1e20, 2.5,
+                         1e300, -3.0})
+        EXPECT_EQ(wholeNumberText(whole), QString::number(whole, 'f', 0)) << whole;
+}

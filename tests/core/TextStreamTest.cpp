@@ -54,7 +54,6 @@ TEST(TextStream, GivesTheLinesOfTheWholeFile)
         folder.write("F0ABC_QRP.log", c.bytes);
         const QString path = folder.path("F0ABC_QRP.log");
         EXPECT_EQ(streamed(path), splitLines(cp1252::decode(c.bytes))) << c.what;
-        EXPECT_EQ(readTextLines(path).lines, splitLines(cp1252::decode(c.bytes))) << c.what;
     }
 }
 

@@ -117,7 +117,7 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     const qsizetype room = QsoRecord::MaxQsoNumber - qsoCount(log.lines);
 
     // The bar goes halfway while the file is read, the rest while it is parsed.
-    const AdifFileBytes file = readAdifFile(request.adifPath, [&progress](qint64 done, qint64 total) {
+    AdifFileBytes file = readAdifFile(request.adifPath, [&progress](qint64 done, qint64 total) {
         return !progress || progress(done, 2 * total);
     });
     switch (file.status) {
@@ -166,6 +166,7 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
         },
         [&progress, fileSize](qint64 done, qint64) { return !progress || progress(fileSize + done, 2 * fileSize); });
 
+    file.bytes.clear(); // the lines are made: the file's text is no longer needed while the log is written
     if (summary.cancelled)
         return cancelled(result);
     if (!problem.isEmpty())

@@ -108,11 +108,12 @@ QString QsoLineBuilder::bandNamed(const Record &record)
 
 QString duplicateKey(QStringView line)
 {
-    const auto field = [line](FieldColumns c) { return recordField(line, c).trimmed(); };
-    return QStringList{field(RecordColumn::Indicatif).toString(), field(RecordColumn::Date).toString(),
-                       field(RecordColumn::QTR).toString(), field(RecordColumn::QRG).toString(),
-                       field(RecordColumn::Mode).toString()}
-        .join(u'|');
+    QString key;
+    key.reserve(48);
+    key.append(recordField(line, RecordColumn::Indicatif).trimmed());
+    for (FieldColumns c : {RecordColumn::Date, RecordColumn::QTR, RecordColumn::QRG, RecordColumn::Mode})
+        key.append(u'|').append(recordField(line, c).trimmed());
+    return key;
 }
 
 // Each value goes straight into its column of a blank line.

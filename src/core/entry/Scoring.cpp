@@ -28,9 +28,11 @@ QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth, bool
 
 int allowedPowerWatts(QStringView mode)
 {
-    static const QStringList phone = {QStringLiteral("SSB"), QStringLiteral("USB"), QStringLiteral("LSB"),
-                                      QStringLiteral("AM"), QStringLiteral("FM")};
-    return phone.contains(mode.trimmed().toString(), Qt::CaseInsensitive) ? 10 : 5;
+    const QStringView m = mode.trimmed();
+    for (QStringView phone : {u"SSB", u"USB", u"LSB", u"AM", u"FM"})
+        if (m.compare(phone, Qt::CaseInsensitive) == 0)
+            return 10;
+    return 5;
 }
 
 QString powerRuleQuestion()
@@ -45,7 +47,7 @@ QString KmPerWatt(const QString &qrb, const QString &power)
     const double watts = numericValue(power);
     if (watts <= 0)
         return {};
-    return QString::number(std::floor(numericValue(qrb) / watts), 'f', 0);
+    return wholeNumberText(std::floor(numericValue(qrb) / watts));
 }
 
 } // namespace pendrel

@@ -1,5 +1,7 @@
 #include "core/geo/Qrb.h"
 
+#include "core/storage/NumericValue.h"
+
 #include <cmath>
 
 namespace pendrel {
@@ -78,7 +80,7 @@ QString QrbText(const QString &own, const QString &distant)
     QString d = distant;
     std::optional<double> qrb;
     ComputeQrb(own, d, qrb);
-    return qrb ? QString::number(*qrb, 'f', 0) : QString();
+    return qrb ? wholeNumberText(*qrb) : QString();
 }
 
 } // namespace pendrel

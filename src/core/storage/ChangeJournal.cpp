@@ -44,10 +44,18 @@ QString text(const QByteArray &base64)
 QByteArray serialise(const JournalEntry &e)
 {
     QByteArray out;
-    // An import's entry holds the whole block it added: no copy of it is made on the way.
-    out.reserve(200 + (e.removed.size() + e.added.size()) * 4 / 3);
+    // An import's entry holds the whole block it added: its base64 goes
+    // straight into the entry, a piece at a time, without a copy of it all.
+    out.reserve(200 + (e.removed.size() + e.added.size() + 6) * 4 / 3);
     const auto line = [&out](const char *name, const QByteArray &value) {
         out.append(name).append(' ').append(value).append('\n');
+    };
+    const auto bytesLine = [&out](const char *name, const QByteArray &bytes) {
+        out.append(name).append(' ');
+        constexpr qsizetype Piece = 3 * 16384; // whole groups of three: no padding inside
+        for (qsizetype at = 0; at < bytes.size(); at += Piece)
+            out.append(QByteArray::fromRawData(bytes.constData() + at, std::min(Piece, bytes.size() - at)).toBase64());
+        out.append('\n');
     };
     line("log", field(e.logFile));
     line("what", field(e.description));
@@ -55,8 +63,8 @@ QByteArray serialise(const JournalEntry &e)
     line("size", QByteArray::number(e.sizeAfter));
     line("mtime", QByteArray::number(e.modifiedAfterNs));
     line("offset", QByteArray::number(e.offset));
-    line("removed", e.removed.toBase64());
-    line("added", e.added.toBase64());
+    bytesLine("removed", e.removed);
+    bytesLine("added", e.added);
     for (const SettingValue &s : e.settingsBefore)
         line(s.present ? "setting" : "absent", field(s.section) + ' ' + field(s.key) + ' ' + field(s.value));
     line("end", {});
@@ -146,8 +154,9 @@ void ChangeJournal::recordRewrite(const QString &logFile, const QString &descrip
     e.logFile = logFile;
     e.description = description;
     e.offset = head;
-    e.removed = before.mid(head, before.size() - head - tail);
-    e.added = after.mid(head, after.size() - head - tail);
+    // Views into the two texts, which outlive the entry written here.
+    e.removed = QByteArray::fromRawData(before.constData() + head, before.size() - head - tail);
+    e.added = QByteArray::fromRawData(after.constData() + head, after.size() - head - tail);
     e.settingsBefore = settingsBefore;
     record(std::move(e));
 }

@@ -1,6 +1,7 @@
 #include "core/storage/NumericValue.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace pendrel {
 
@@ -35,6 +36,14 @@ int storedSettingNumber(QStringView text)
     const bool negative = rest.startsWith(u'-');
     const double value = std::min(numericValue(negative ? rest.mid(1) : rest), 32768.0);
     return std::max(-32768, int(negative ? -value : std::min(value, 32767.0)));
+}
+
+QString wholeNumberText(double whole)
+{
+    constexpr double exact = 9007199254740992.0; // 2^53: every integer below is a double
+    if (!std::signbit(whole) && whole < exact && whole == std::floor(whole))
+        return QString::number(qint64(whole));
+    return QString::number(whole, 'f', 0);
 }
 
 } // namespace pendrel

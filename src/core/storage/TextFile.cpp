@@ -153,15 +153,11 @@ ReadOutcome forEachTextLine(const QString &path, const std::function<bool(const 
 
 TextLines readTextLines(const QString &path)
 {
+    FileBytes file = readFileBytes(path);
     TextLines result;
-    const ReadOutcome read = forEachTextLine(path, [&result](const QString &line) {
-        result.lines.append(line);
-        return true;
-    });
-    result.status = read.status;
-    result.error = read.error;
-    if (read.status != ReadStatus::Ok)
-        result.lines.clear();
+    result.status = file.status;
+    result.error = file.error;
+    result.lines = splitLines(cp1252::decode(file.bytes));
     return result;
 }
 
