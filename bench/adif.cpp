@@ -194,7 +194,8 @@ int main()
     const QString importSize = QStringLiteral("%1 records into a %2-QSO log").arg(ImportedQsos).arg(LogQsos);
     bench::tableRow(QStringLiteral("ADIF import: reader alone"), importSize, readerOnly, importFloor, nodeMs,
                     QStringLiteral("adif-parser-ts"));
-    bench::tableRow(QStringLiteral("ADIF import: whole"), importSize, import, importFloor);
+    bench::tableRow(QStringLiteral("ADIF import: whole"), importSize, import, importFloor, nodeMs,
+                    QStringLiteral("adif-parser-ts (parse only)"));
     std::printf("ADIF export: %d QSOs (%.1f MB written)\n", exported.qsoCount, adiSize / 1e6);
     std::printf("  floor (read log, write the same bytes)   %8.1f ms\n", exportFloor);
     std::printf("  whole export                             %8.1f ms  %5.2f x floor\n", exportTime, exportTime / exportFloor);

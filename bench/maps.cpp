@@ -9,6 +9,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "support/BestTime.h"
 #include "support/LogGenerator.h"
+#include "support/TableRow.h"
 #include "ui/maps/Carte_Acti_Orvil.h"
 #include "ui/maps/MapCanvas.h"
 #include "ui/maps/MapGeometry.h"
@@ -51,14 +52,18 @@ int main(int argc, char **argv)
     auto report = [&](const char *what, const std::function<void()> &work) {
         const double ms = bench::bestMs(kRuns, work);
         std::printf("  %-44s %9.2f ms  %6.2f x floor\n", what, ms, ms / floor);
+        return ms;
     };
 
     BoxMarks departements, squares, fields;
-    report("MarkDepartements (reads the file)", [&] {
+    const double departementsMs = report("MarkDepartements (reads the file)", [&] {
         departements = MarkDepartements(store, "F0ABC", StationKind::Fixed, band, mode).marks;
     });
     report("MarkFieldSquares JN (list lines)", [&] { squares = MarkFieldSquares(lines, band, "JN"); });
     report("MarkWorldFields NE (list lines)", [&] { fields = MarkWorldFields(lines, band, northEast); });
+
+    bench::tableRow(QStringLiteral("map: MarkDepartements (reads the file)"), QStringLiteral("%1 QSOs").arg(kQsos),
+                    departementsMs, floor);
 
     // The outlines are read once per run of the program, by the first drawing.
     QElapsedTimer once;
@@ -70,16 +75,23 @@ int main(int argc, char **argv)
     report("draw départements", [&] {
         sink += ui::renderPicture(ui::DepartementPicture(departements, band, mode)).width();
     });
-    report("draw field JN", [&] { sink += ui::renderPicture(ui::FieldPicture("JN", squares, band)).width(); });
-    report("draw world NE", [&] {
+    const double field1 = report("draw field JN", [&] {
+        sink += ui::renderPicture(ui::FieldPicture("JN", squares, band)).width();
+    });
+    const double world1 = report("draw world NE", [&] {
         sink += ui::renderPicture(ui::WorldPicture(northEast, fields, band)).width();
     });
-    report("draw field JN at 3x (high-density screen)", [&] {
+    const double field3 = report("draw field JN at 3x (high-density screen)", [&] {
         sink += ui::renderPicture(ui::FieldPicture("JN", squares, band), 3).width();
     });
-    report("draw world NE at 3x (high-density screen)", [&] {
+    const double world3 = report("draw world NE at 3x (high-density screen)", [&] {
         sink += ui::renderPicture(ui::WorldPicture(northEast, fields, band), 3).width();
     });
+    // At 3x the picture has 9 times the pixels: its floor is the same picture at 1x.
+    bench::tableRow(QStringLiteral("map: field JN drawn at 3x (floor: at 1x)"), QStringLiteral("9x the pixels"), field3,
+                    field1);
+    bench::tableRow(QStringLiteral("map: world NE drawn at 3x (floor: at 1x)"), QStringLiteral("9x the pixels"), world3,
+                    world1);
 
     FakeDialogs dialogs;
     QWidget owner;
