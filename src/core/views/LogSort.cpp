@@ -38,14 +38,6 @@ void appendPieces(QString &out, QStringView line, Layout layout)
     }
 }
 
-QString assemble(QStringView line, Layout layout, qsizetype reserve = QsoRecord::ListLineLength)
-{
-    QString out;
-    out.reserve(reserve);
-    appendPieces(out, line, layout);
-    return out;
-}
-
 // The pieces of a line it is ordered by (after its value, for QRB and km/W).
 std::vector<Piece> sortLayout(LogSortKey key)
 {
@@ -82,7 +74,8 @@ bool byValue(LogSortKey key)
 double sortValue(QStringView line, LogSortKey key)
 {
     const Piece column = key == LogSortKey::QRB ? Piece{122, 126} : Piece{140, 144};
-    return numericValue(assemble(line, {column}, 5));
+    // Blanks count for nothing: the part of the column the line holds reads as the whole column.
+    return numericValue(line.size() >= column.a ? line.mid(column.a - 1, column.b - column.a + 1) : QStringView());
 }
 
 // The line at its new rank. The value columns keep their text: a line turned
