@@ -110,11 +110,21 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     const LogStore store(request.dataFolder, writer);
     const QString logPath = store.logPath(request.callsign, request.kind);
     const QString logName = LogStore::logFileName(request.callsign, request.kind);
-    // A first read, to refuse early a file that cannot fit.
-    TextLines log = readTextLines(logPath);
+    // A first read, line by line, to refuse early a file that cannot fit and
+    // to know the QSOs already there: importing a file twice adds nothing.
+    qsizetype logLines = 0, logQsos = 0;
+    QSet<QString> present;
+    const ReadOutcome log = forEachTextLine(logPath, [&](const QString &line) {
+        ++logLines;
+        if (!LogStore::isBlank(line)) {
+            ++logQsos;
+            present.insert(duplicateKey(line));
+        }
+        return true;
+    });
     if (log.status != ReadStatus::Ok)
         return refused(result, QStringLiteral("Impossible de lire le log %1 (%2).").arg(logName, log.error));
-    const qsizetype room = QsoRecord::MaxQsoNumber - qsoCount(log.lines);
+    const qsizetype room = QsoRecord::MaxQsoNumber - logQsos;
 
     // The bar goes halfway while the file is read, the rest while it is parsed.
     AdifFileBytes file = readAdifFile(request.adifPath, [&progress](qint64 done, qint64 total) {
@@ -134,11 +144,6 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     }
 
     QsoLineBuilder builder({request.kind, request.ownLocator, request.power, request.today.month()});
-    // Importing a file twice adds nothing: a QSO already in the log is skipped.
-    QSet<QString> present;
-    for (const QString &line : log.lines)
-        if (!LogStore::isBlank(line))
-            present.insert(duplicateKey(line));
     builder.setPresent(std::move(present));
     QString problem;
     qsizetype records = 0;
@@ -176,7 +181,7 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     if (result.importedLines.isEmpty()) {
         // Every QSO of the file is in the log already or off the contest's bands: nothing to write.
         result.ok = true;
-        result.insertedAt = log.lines.size();
+        result.insertedAt = logLines;
         result.messages = builder.messages();
         result.summary = closingMessage(builder, 0, logName);
         return result;
