@@ -2,6 +2,9 @@
 // pipes, devices, huge sparse files, a lock that is a folder or was left by a
 // writer killed at the worst moment. None may hang, fill the memory, block
 // the next writer or be written through.
+#include "core/adif/AdifExport.h"
+#include "core/maps/MapMarks.h"
+
 #include "support/FolderWriters.h"
 
 #include <QElapsedTimer>
@@ -99,6 +102,12 @@ TEST(HostileFiles, ALogThatIsNoRegularFileOrTooLargeIsRefusedAtOnce)
             EXPECT_FALSE(r.ok);
             EXPECT_TRUE(r.message.contains(kind.reason)) << r.message.toStdString();
         }
+        // The readers that go line by line refuse it before reading as well.
+        const adif::ExportResult exported = adif::exportFixedLog(folder.dir(), kCall);
+        EXPECT_FALSE(exported.ok);
+        EXPECT_TRUE(exported.message.contains(kind.reason)) << exported.message.toStdString();
+        const DepartementMap map = MarkDepartements(store, kCall, StationKind::Fixed, "14 Mhz", "SSB");
+        EXPECT_TRUE(map.error.contains(kind.reason)) << map.error.toStdString();
     }
 }
 

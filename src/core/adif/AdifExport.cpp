@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace pendrel {
 namespace {
 
@@ -127,7 +129,8 @@ ExportResult exportFixedLog(const QString &folder, const QString &callsign, File
     const LogStore store(folder, writer);
     const QString logPath = store.logPath(callsign, StationKind::Fixed);
     QByteArray content = encodeLines(exportHeader(callsign));
-    content.reserve(content.size() + QFileInfo(logPath).size() * 5 / 4);
+    // Room for the records, from the log's size (a file too large to be a log is refused below).
+    content.reserve(content.size() + std::min(QFileInfo(logPath).size(), MaxTextFileBytes) * 5 / 4);
     BytesSink sink{content};
     // Line by line: only the ADIF text is held, never the log's too.
     const ReadOutcome log = forEachTextLine(logPath, [&](const QString &line) {

@@ -26,7 +26,6 @@ public:
         m_text.append(piece);
         return *this;
     }
-    Text &add(bool when, QStringView piece) { return when ? add(piece) : *this; }
     Text &sp(bool when, int n) { return when ? sp(n) : *this; }
     QString take() { return std::move(m_text); }
 
