@@ -1,5 +1,5 @@
 // Peak memory of pendrel-cli on the largest log: export, the départements
-// map and the import, each run as its own process and measured by the kernel
+// and field maps and the import, each run as its own process and measured by the kernel
 // (maximum resident size), beside the same command on an empty log: what the
 // program needs before any QSO. The figure that matters is what the log adds,
 // as a multiple of the log file's size.
@@ -96,6 +96,8 @@ int main()
     const QStringList departements = {QStringLiteral("map"), QStringLiteral("departements"),
                                       QStringLiteral("--band"), QStringLiteral("14 Mhz"),
                                       QStringLiteral("--mode"), QStringLiteral("SSB")};
+    const QStringList field = {QStringLiteral("map"), QStringLiteral("field"), QStringLiteral("JN"),
+                               QStringLiteral("--band"), QStringLiteral("14 Mhz")};
     struct Run {
         const char *operation;
         QStringList full, empty;
@@ -107,6 +109,7 @@ int main()
         {"pendrel-cli export", QStringList{QStringLiteral("export")} + callFull,
          QStringList{QStringLiteral("export")} + callEmpty, {}},
         {"pendrel-cli map departements", departements + callFull, departements + callEmpty, {}},
+        {"pendrel-cli map field JN", field + callFull, field + callEmpty, {}},
         {"pendrel-cli import", QStringList{QStringLiteral("import"), adif} + callFull,
          QStringList{QStringLiteral("import"), header} + callEmpty,
          [&] { writeLog(log("F0ABC"), full.first(1000)); }},

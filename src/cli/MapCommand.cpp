@@ -54,14 +54,6 @@ int writePicture(const MapOptions &options, const ui::MapPicture &picture, Io &i
     return ExitOk;
 }
 
-// The lines of the log as the main window's list holds them, in file order.
-int readListLines(const LogOptions &options, Io &io, QStringList &lines)
-{
-    const LoadResult loaded = LogStore(options.folder).LoadLog(options.callsign, options.kind);
-    lines = loaded.view.listLines;
-    return logReadFailure(options, io, loaded.status, loaded.error);
-}
-
 int departements(const QStringList &args, Io &io)
 {
     MapOptions options;
@@ -69,7 +61,7 @@ int departements(const QStringList &args, Io &io)
         return code;
     if (!options.log.rest.isEmpty())
         return usageError(io, QStringLiteral("argument inattendu « %1 ».").arg(options.log.rest.first()));
-    const DepartementMap map = MarkDepartements(LogStore(options.log.folder), options.log.callsign, options.log.kind,
+    const LogMarks map = MarkDepartements(LogStore(options.log.folder), options.log.callsign, options.log.kind,
                                                 options.band, options.mode);
     if (const int code = logReadFailure(options.log, io, map.status, map.error); code != ExitOk)
         return code;
@@ -93,10 +85,11 @@ int field(const QStringList &args, Io &io)
     if (!LocatorFields.contains(field))
         return usageError(io, QStringLiteral("carré « %1 » inconnu ; carrés : %2.")
                                   .arg(rest.first(), LocatorFields.join(u' ')));
-    QStringList lines;
-    if (const int code = readListLines(options.log, io, lines); code != ExitOk)
+    const LogMarks map = MarkFieldSquares(LogStore(options.log.folder), options.log.callsign, options.log.kind,
+                                          options.band, field);
+    if (const int code = logReadFailure(options.log, io, map.status, map.error); code != ExitOk)
         return code;
-    const BoxMarks marks = MarkFieldSquares(lines, options.band, field);
+    const BoxMarks &marks = map.marks;
     QStringList squares;
     for (int i = 0; i < 100; ++i)
         if (marks.worked[i])
@@ -114,10 +107,11 @@ int world(const QStringList &args, Io &io)
     const WorldQuarter *quarter = rest.size() == 1 ? findWorldQuarter(rest.first().toUpper()) : nullptr;
     if (!quarter || quarter->code != rest.first().toUpper())
         return usageError(io, QStringLiteral("indiquez un quart du monde : NE, NO, SE ou SO."));
-    QStringList lines;
-    if (const int code = readListLines(options.log, io, lines); code != ExitOk)
+    const LogMarks map = MarkWorldFields(LogStore(options.log.folder), options.log.callsign, options.log.kind,
+                                         options.band, *quarter);
+    if (const int code = logReadFailure(options.log, io, map.status, map.error); code != ExitOk)
         return code;
-    const BoxMarks marks = MarkWorldFields(lines, options.band, *quarter);
+    const BoxMarks &marks = map.marks;
     QStringList fields;
     for (int i = 0; i < marks.worked.size(); ++i)
         if (marks.worked[i])

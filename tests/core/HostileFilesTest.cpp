@@ -106,7 +106,7 @@ TEST(HostileFiles, ALogThatIsNoRegularFileOrTooLargeIsRefusedAtOnce)
         const adif::ExportResult exported = adif::exportFixedLog(folder.dir(), kCall);
         EXPECT_FALSE(exported.ok);
         EXPECT_TRUE(exported.message.contains(kind.reason)) << exported.message.toStdString();
-        const DepartementMap map = MarkDepartements(store, kCall, StationKind::Fixed, "14 Mhz", "SSB");
+        const LogMarks map = MarkDepartements(store, kCall, StationKind::Fixed, "14 Mhz", "SSB");
         EXPECT_TRUE(map.error.contains(kind.reason)) << map.error.toStdString();
     }
 }

@@ -94,11 +94,11 @@ TEST(MarkDepartements, ReadsTheLogOfTheStationKind)
                  encodeLines(recordLines({contact("13", "", "14 Mhz")})));
     folder.write(LogStore::logFileName("F0ABC", StationKind::Portable),
                  encodeLines(recordLines({contact("29", "", "14 Mhz"), contact("56", "", "14 Mhz")})));
-    const DepartementMap fixed = MarkDepartements(store, "F0ABC", StationKind::Fixed, "14 Mhz", "SSB");
-    const DepartementMap portable = MarkDepartements(store, "F0ABC", StationKind::Portable, "14 Mhz", "SSB");
+    const LogMarks fixed = MarkDepartements(store, "F0ABC", StationKind::Fixed, "14 Mhz", "SSB");
+    const LogMarks portable = MarkDepartements(store, "F0ABC", StationKind::Portable, "14 Mhz", "SSB");
     EXPECT_EQ(workedBoxes(fixed.marks), QList<int>({13}));
     EXPECT_EQ(workedBoxes(portable.marks), QList<int>({29, 56}));
-    const DepartementMap missing = MarkDepartements(store, "F9ZZZ", StationKind::Fixed, "14 Mhz", "SSB");
+    const LogMarks missing = MarkDepartements(store, "F9ZZZ", StationKind::Fixed, "14 Mhz", "SSB");
     EXPECT_EQ(missing.status, ReadStatus::NotFound);
     EXPECT_EQ(missing.marks.count, 0);
     EXPECT_EQ(missing.marks.worked.size(), DepartementBoxes);
@@ -176,3 +176,36 @@ TEST(MarkWorldFields, MarksTheQuarterFieldsOnTheBand)
 }
 
 } // namespace
+
+// Read from the file line by line, the field and world maps mark what the
+// list of the same log shows: blank and hand-edited lines, and no QSO beyond
+// the 99,999 the list can number.
+TEST(MapMarks, FromTheFileTheyMarkWhatTheListShows)
+{
+    test::TempFolder folder;
+    const LogStore store(folder.dir());
+    const QString name = LogStore::logFileName("F0ABC", StationKind::Fixed);
+    const QByteArray some = encodeLines(recordLines({contact("", "JN18AB", "7.0 Mhz"), contact("", "IN88HK", "7.0 Mhz"),
+                                                     contact("", "JN33", "7.0 Mhz"), contact("", "KO10AA", "14 Mhz")}));
+    const QByteArray beyond = encodeLines(recordLines({contact("", "JN99AA", "7.0 Mhz")}));
+    const struct {
+        const char *what;
+        QByteArray bytes;
+    } logs[] = {
+        {"blank and short lines, no last line end", "\r\n" + some + "   \r\nF6ABC\r\n" + some.chopped(2)},
+        {"a QSO after the 99,999th", QByteArray("F6ABC\r\n").repeated(QsoRecord::MaxQsoNumber - 4) + some + beyond},
+    };
+    const WorldQuarter &northEast = *findWorldQuarter("NE");
+    for (const auto &log : logs) {
+        SCOPED_TRACE(log.what);
+        folder.write(name, log.bytes);
+        const QStringList shown = store.LoadLog("F0ABC", StationKind::Fixed).view.listLines;
+        const LogMarks squares = MarkFieldSquares(store, "F0ABC", StationKind::Fixed, "7.0 Mhz", "JN");
+        const LogMarks fields = MarkWorldFields(store, "F0ABC", StationKind::Fixed, "7.0 Mhz", northEast);
+        EXPECT_EQ(squares.status, ReadStatus::Ok);
+        EXPECT_EQ(workedBoxes(squares.marks), workedBoxes(MarkFieldSquares(shown, "7.0 Mhz", "JN")));
+        EXPECT_EQ(workedBoxes(squares.marks), QList<int>({18, 33})); // JN99 lies beyond the list
+        EXPECT_EQ(workedBoxes(fields.marks), workedBoxes(MarkWorldFields(shown, "7.0 Mhz", northEast)));
+    }
+    EXPECT_EQ(MarkFieldSquares(store, "F9ZZZ", StationKind::Fixed, "7.0 Mhz", "JN").status, ReadStatus::NotFound);
+}

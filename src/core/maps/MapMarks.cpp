@@ -67,10 +67,10 @@ BoxMarks MarkDepartements(const QStringList &recordLines, const QString &band, c
     return marks;
 }
 
-DepartementMap MarkDepartements(const LogStore &store, const QString &callsign, StationKind kind,
+LogMarks MarkDepartements(const LogStore &store, const QString &callsign, StationKind kind,
                                 const QString &band, const QString &mode)
 {
-    DepartementMap map;
+    LogMarks map;
     map.marks = emptyMarks(DepartementBoxes);
     const QString path = store.logPath(callsign, kind);
     // Line by line: the log's text is never held whole.
@@ -93,20 +93,52 @@ int locatorSquare(QStringView loc)
     return (loc[2].unicode() - u'0') * 10 + (loc[3].unicode() - u'0');
 }
 
+namespace {
+
+void markFieldSquare(BoxMarks &marks, QStringView line, const QString &band, const QString &field)
+{
+    const QStringView loc = recordField(line, ListColumn::Loc);
+    if (!loc.startsWith(field) || field.size() != 2 || trimmedField(line, ListColumn::QRG) != band)
+        return;
+    const int square = locatorSquare(loc);
+    if (square >= 0 && !marks.worked[square]) {
+        marks.worked[square] = true;
+        ++marks.count;
+    }
+}
+
+// Marks from the list lines of a log file, read one at a time; no marks when it cannot be read.
+LogMarks marksFromLog(const LogStore &store, const QString &callsign, StationKind kind, int boxes,
+                      const std::function<void(BoxMarks &, const QString &)> &mark)
+{
+    LogMarks map;
+    map.marks = emptyMarks(boxes);
+    const QString path = store.logPath(callsign, kind);
+    const ReadOutcome read = LogStore::forEachListLine(path, [&](const QString &line) { mark(map.marks, line); });
+    map.status = read.status;
+    if (read.status == ReadStatus::Error)
+        map.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), read.error);
+    if (read.status != ReadStatus::Ok)
+        map.marks = emptyMarks(boxes);
+    return map;
+}
+
+} // namespace
+
 BoxMarks MarkFieldSquares(const QStringList &listLines, const QString &band, const QString &field)
 {
     BoxMarks marks = emptyMarks(100);
-    for (const QString &line : listLines) {
-        const QStringView loc = recordField(line, ListColumn::Loc);
-        if (!loc.startsWith(field) || field.size() != 2 || trimmedField(line, ListColumn::QRG) != band)
-            continue;
-        const int square = locatorSquare(loc);
-        if (square >= 0 && !marks.worked[square]) {
-            marks.worked[square] = true;
-            ++marks.count;
-        }
-    }
+    for (const QString &line : listLines)
+        markFieldSquare(marks, line, band, field);
     return marks;
+}
+
+LogMarks MarkFieldSquares(const LogStore &store, const QString &callsign, StationKind kind, const QString &band,
+                          const QString &field)
+{
+    return marksFromLog(store, callsign, kind, 100, [&](BoxMarks &marks, const QString &line) {
+        markFieldSquare(marks, line, band, field);
+    });
 }
 
 int WorldQuarter::boxOf(QStringView field) const
@@ -150,17 +182,33 @@ const WorldQuarter *findWorldQuarter(const QString &entryOrCode)
     return nullptr;
 }
 
+namespace {
+
+void markWorldField(BoxMarks &marks, QStringView line, const QString &band, const WorldQuarter &quarter)
+{
+    const int index = quarter.boxOf(recordField(line, ListColumn::Loc).left(2));
+    if (index == 0 || marks.worked[index - 1] || trimmedField(line, ListColumn::QRG) != band)
+        return;
+    marks.worked[index - 1] = true;
+    ++marks.count;
+}
+
+} // namespace
+
 BoxMarks MarkWorldFields(const QStringList &listLines, const QString &band, const WorldQuarter &quarter)
 {
     BoxMarks marks = emptyMarks(quarter.boxCount());
-    for (const QString &line : listLines) {
-        const int index = quarter.boxOf(recordField(line, ListColumn::Loc).left(2));
-        if (index == 0 || marks.worked[index - 1] || trimmedField(line, ListColumn::QRG) != band)
-            continue;
-        marks.worked[index - 1] = true;
-        ++marks.count;
-    }
+    for (const QString &line : listLines)
+        markWorldField(marks, line, band, quarter);
     return marks;
+}
+
+LogMarks MarkWorldFields(const LogStore &store, const QString &callsign, StationKind kind, const QString &band,
+                         const WorldQuarter &quarter)
+{
+    return marksFromLog(store, callsign, kind, quarter.boxCount(), [&](BoxMarks &marks, const QString &line) {
+        markWorldField(marks, line, band, quarter);
+    });
 }
 
 } // namespace pendrel

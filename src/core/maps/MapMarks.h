@@ -31,14 +31,15 @@ int departementBox(QStringView dpt);
 // A `Dpt` without a box is skipped.
 BoxMarks MarkDepartements(const QStringList &recordLines, const QString &band, const QString &mode);
 
-struct DepartementMap {
+// The marks of a map read from a log file.
+struct LogMarks {
     ReadStatus status = ReadStatus::Ok;
     BoxMarks marks;
     QString error; // French, when the log cannot be read
 };
 // The same from the log file of `callsign` and `kind`, read line by line.
 // A missing log file gives an empty map.
-DepartementMap MarkDepartements(const LogStore &store, const QString &callsign, StationKind kind,
+LogMarks MarkDepartements(const LogStore &store, const QString &callsign, StationKind kind,
                                 const QString &band, const QString &mode);
 
 // ---- Locator fields: 100 squares per field ---------------------------------
@@ -56,6 +57,9 @@ int locatorSquare(QStringView loc);
 // Marks the squares of `field` worked on `band` among log list lines, all
 // modes together. Count is the number of squares marked.
 BoxMarks MarkFieldSquares(const QStringList &listLines, const QString &band, const QString &field);
+// The same from the log file, line by line, over the lines its list shows.
+LogMarks MarkFieldSquares(const LogStore &store, const QString &callsign, StationKind kind, const QString &band,
+                          const QString &field);
 
 // ---- World quarters: one box per field -------------------------------------
 
@@ -87,5 +91,8 @@ const WorldQuarter *findWorldQuarter(const QString &entryOrCode);
 // Marks the fields of `quarter` worked on `band` among log list lines:
 // worked[i] stands for Text1(i + 1).
 BoxMarks MarkWorldFields(const QStringList &listLines, const QString &band, const WorldQuarter &quarter);
+// The same from the log file, line by line, over the lines its list shows.
+LogMarks MarkWorldFields(const LogStore &store, const QString &callsign, StationKind kind, const QString &band,
+                         const WorldQuarter &quarter);
 
 } // namespace pendrel

@@ -109,6 +109,20 @@ LogView LogStore::buildView(QByteArrayView fileBytes, bool *tooMany)
     return builder.finish(tooMany);
 }
 
+ReadOutcome LogStore::forEachListLine(const QString &path, const std::function<void(const QString &)> &visit)
+{
+    int number = 0;
+    return forEachTextLine(path, [&](const QString &line) {
+        if (isBlank(line))
+            return true;
+        // The list shows the QSOs its five-column number can count.
+        if (number == QsoRecord::MaxQsoNumber)
+            return false;
+        visit(listLineFromRecordLine(line, ++number));
+        return true;
+    });
+}
+
 LoadResult LogStore::LoadLog(const QString &callsign, StationKind kind) const
 {
     LoadResult result;

@@ -62,6 +62,9 @@ public:
     // from the windows-1252 bytes of a log file. Blank lines hold no QSO.
     static LogView buildView(const QStringList &recordLines, bool *tooMany = nullptr);
     static LogView buildView(QByteArrayView fileBytes, bool *tooMany = nullptr);
+    // The lines the list of the log at `path` shows, one at a time, without
+    // holding the file or the list: the same lines as LoadLog's.
+    static ReadOutcome forEachListLine(const QString &path, const std::function<void(const QString &)> &visit);
 
     // Every change below runs under the data folder's lock (DataFolderLock)
     // and reads the file it changes under that lock, so that a change made

@@ -69,7 +69,7 @@ void Carte_Acti_Orvil::Display()
     }
     const QString band = m_Bande_A->currentText(), mode = m_Mode_AX->currentText();
     m_Bande_Carte->setText(band);
-    const DepartementMap map = m_mark(band, mode);
+    const LogMarks map = m_mark(band, mode);
     if (map.status == ReadStatus::Error)
         m_dialogs.message(map.error);
     m_picture->setPicture(std::make_unique<DepartementPicture>(map.marks, band, mode));

@@ -21,7 +21,7 @@ class MapCanvas;
 class Carte_Acti_Orvil : public QWidget {
     Q_OBJECT
 public:
-    using Marker = std::function<DepartementMap(const QString &band, const QString &mode)>;
+    using Marker = std::function<LogMarks(const QString &band, const QString &mode)>;
     // `bandIndex` and `modeIndex`: the main window's last band and mode.
     Carte_Acti_Orvil(Marker mark, int bandIndex, int modeIndex, Dialogs &dialogs, FileWriter &writer,
                      QWidget *parent = nullptr);
