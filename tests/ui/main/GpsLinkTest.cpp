@@ -39,13 +39,18 @@ protected:
     }
 };
 
+// The first fix can take seconds on a loaded machine: gpsd reopens the replayed
+// device when a client arrives and may hunt its speed first; "stops" has its
+// fixes in 0.6 s of each 12 s cycle. The waits end as soon as the fix is shown.
+constexpr int FirstFixMs = 30000;
+
 TEST_F(GpsLinkTest, AFixShowsItsLocatorCorrectsTheClockAndIsProposedToANewOuting)
 {
     // The computer is two days behind the recording: asked once, Yes dates the
     // QSOs with the GPS's time.
     startOnGpsd("fix");
     // The accuracy comes from the HDOP of the recording (1.2).
-    QTRY_VERIFY_WITH_TIMEOUT(state()->text().startsWith(QStringLiteral("GPS : IN78SJ à ±")), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(state()->text().startsWith(QStringLiteral("GPS : IN78SJ à ±")), FirstFixMs);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].startsWith("L'horloge de l'ordinateur retarde de 43 h 3"))
         << dialogs.messages[0].toStdString();
@@ -68,7 +73,7 @@ TEST_F(GpsLinkTest, AnOutingCloseToTheStoredFixedPositionIsToldAndGoesOn)
     setCallsignSetting("F1AAA", "Position Station", "48.39330;-4.48610");
     dialogs.answers = {false}; // keep the computer's clock
     startOnGpsd("fix");
-    QTRY_VERIFY_WITH_TIMEOUT(state()->text().startsWith("GPS : IN78SJ"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(state()->text().startsWith("GPS : IN78SJ"), FirstFixMs);
     main->findChild<QAction *>("mnu_sortie")->trigger();
     EXPECT_EQ(dialogs.messages.last(), "Vous êtes à 322 m de votre QRA : le règlement demande plus de 500 m pour "
                                        "une station portable");
@@ -81,7 +86,7 @@ TEST_F(GpsLinkTest, AFixThatStopsAgesOutAndTheStateLineSaysSo)
     dialogs.answers = {false};
     startOnGpsd("stops");
     main->findChild<ui::GpsLink *>()->source().setFreshness(1000);
-    QTRY_VERIFY_WITH_TIMEOUT(state()->text().startsWith("GPS : IN78SJ"), 8000);
+    QTRY_VERIFY_WITH_TIMEOUT(state()->text().startsWith("GPS : IN78SJ"), FirstFixMs);
     QTRY_COMPARE_WITH_TIMEOUT(state()->text(), QStringLiteral("GPS : pas de position"), 5000);
     EXPECT_FALSE(state()->toolTip().isEmpty());
     // No fix, no proposal: the outing's locator is typed.
@@ -93,7 +98,7 @@ TEST_F(GpsLinkTest, TheFixedStationsPositionIsStoredFromTheFixAndTheSourceFromIt
 {
     dialogs.answers = {false};
     startOnGpsd("fix");
-    QTRY_VERIFY_WITH_TIMEOUT(state()->text().startsWith("GPS : IN78SJ"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(state()->text().startsWith("GPS : IN78SJ"), FirstFixMs);
     whenModal([](QDialog *d) {
         EXPECT_EQ(d->objectName(), "Position_Fixe");
         EXPECT_EQ(d->findChild<QLineEdit *>("Latitude_Fixe")->text(), "48.39040");
