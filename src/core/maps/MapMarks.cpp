@@ -57,6 +57,21 @@ void markDepartement(BoxMarks &marks, QStringView line, const QString &band, con
         ++marks.count;
 }
 
+// Marks from a log file read a line at a time by `read` (the log's text is
+// never held whole); no marks when it cannot be read.
+LogMarks marksFromLog(const QString &path, int boxes, const std::function<ReadOutcome(BoxMarks &)> &read)
+{
+    LogMarks map;
+    map.marks = emptyMarks(boxes);
+    const ReadOutcome outcome = read(map.marks);
+    map.status = outcome.status;
+    if (outcome.status == ReadStatus::Error)
+        map.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), outcome.error);
+    if (outcome.status != ReadStatus::Ok)
+        map.marks = emptyMarks(boxes);
+    return map;
+}
+
 } // namespace
 
 BoxMarks MarkDepartements(const QStringList &recordLines, const QString &band, const QString &mode)
@@ -70,20 +85,13 @@ BoxMarks MarkDepartements(const QStringList &recordLines, const QString &band, c
 LogMarks MarkDepartements(const LogStore &store, const QString &callsign, StationKind kind,
                                 const QString &band, const QString &mode)
 {
-    LogMarks map;
-    map.marks = emptyMarks(DepartementBoxes);
     const QString path = store.logPath(callsign, kind);
-    // Line by line: the log's text is never held whole.
-    const ReadOutcome read = forEachTextLine(path, [&](const QString &line) {
-        markDepartement(map.marks, line, band, mode);
-        return true;
+    return marksFromLog(path, DepartementBoxes, [&](BoxMarks &marks) {
+        return forEachTextLine(path, [&](const QString &line) {
+            markDepartement(marks, line, band, mode);
+            return true;
+        });
     });
-    map.status = read.status;
-    if (read.status == ReadStatus::Error)
-        map.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), read.error);
-    if (read.status != ReadStatus::Ok)
-        map.marks = emptyMarks(DepartementBoxes);
-    return map;
 }
 
 int locatorSquare(QStringView loc)
@@ -107,20 +115,14 @@ void markFieldSquare(BoxMarks &marks, QStringView line, const QString &band, con
     }
 }
 
-// Marks from the list lines of a log file, read one at a time; no marks when it cannot be read.
-LogMarks marksFromLog(const LogStore &store, const QString &callsign, StationKind kind, int boxes,
-                      const std::function<void(BoxMarks &, const QString &)> &mark)
+// Marks from the list lines of a log file, read one at a time.
+LogMarks marksFromList(const LogStore &store, const QString &callsign, StationKind kind, int boxes,
+                       const std::function<void(BoxMarks &, const QString &)> &mark)
 {
-    LogMarks map;
-    map.marks = emptyMarks(boxes);
     const QString path = store.logPath(callsign, kind);
-    const ReadOutcome read = LogStore::forEachListLine(path, [&](const QString &line) { mark(map.marks, line); });
-    map.status = read.status;
-    if (read.status == ReadStatus::Error)
-        map.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), read.error);
-    if (read.status != ReadStatus::Ok)
-        map.marks = emptyMarks(boxes);
-    return map;
+    return marksFromLog(path, boxes, [&](BoxMarks &marks) {
+        return LogStore::forEachListLine(path, [&](const QString &line) { mark(marks, line); });
+    });
 }
 
 } // namespace
@@ -136,7 +138,7 @@ BoxMarks MarkFieldSquares(const QStringList &listLines, const QString &band, con
 LogMarks MarkFieldSquares(const LogStore &store, const QString &callsign, StationKind kind, const QString &band,
                           const QString &field)
 {
-    return marksFromLog(store, callsign, kind, 100, [&](BoxMarks &marks, const QString &line) {
+    return marksFromList(store, callsign, kind, 100, [&](BoxMarks &marks, const QString &line) {
         markFieldSquare(marks, line, band, field);
     });
 }
@@ -206,7 +208,7 @@ BoxMarks MarkWorldFields(const QStringList &listLines, const QString &band, cons
 LogMarks MarkWorldFields(const LogStore &store, const QString &callsign, StationKind kind, const QString &band,
                          const WorldQuarter &quarter)
 {
-    return marksFromLog(store, callsign, kind, quarter.boxCount(), [&](BoxMarks &marks, const QString &line) {
+    return marksFromList(store, callsign, kind, quarter.boxCount(), [&](BoxMarks &marks, const QString &line) {
         markWorldField(marks, line, band, quarter);
     });
 }
