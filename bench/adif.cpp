@@ -148,7 +148,7 @@ int main()
         writeFile(logPath, smallLogBytes);
         result = adif::importFile(request);
     });
-    if (!result.ok || result.importedLines.size() != ImportedQsos) {
+    if (!result.ok || result.imported != ImportedQsos) {
         std::fprintf(stderr, "import failed: %s\n", qPrintable(result.messages.join(u'|')));
         return 1;
     }

@@ -44,6 +44,8 @@ struct Import {
     QString logName() const { return LogStore::logFileName("F0ABC", request.kind); }
     void setLog(const QStringList &lines) { folder.write(logName(), encodeLines(lines)); }
     QStringList logLines() const { return splitLines(cp1252::decode(folder.read(logName()))); }
+    // The lines an import wrote, as the log holds them.
+    QStringList imported(const adif::ImportResult &r) const { return logLines().mid(r.insertedAt, r.imported); }
     adif::ImportResult run(const QByteArray &adif, const adif::Progress &progress = {},
                            FileWriter &writer = FileWriter::standard())
     {
@@ -94,15 +96,15 @@ TEST(AdifImport, FullRecordAndEveryReplacementValue)
         "<qso_date:8>20080230<time_on:4>2460<eor>\n"
         "<call:5>F1BBB<time_on:3>143<eor>\n");
     ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
-    ASSERT_EQ(r.importedLines.size(), 4);
-    EXPECT_EQ(r.importedLines[0],
+    ASSERT_EQ(r.imported, 4);
+    EXPECT_EQ(imp.imported(r)[0],
               "F1AAA             JEAN           JN03TJ 25/01/08 14:35 CW  7.0 Mhz 599 579 TOULOUSE                       "
               "612   JN18GU  5   122    1    ");
     QsoRecord replaced;
     replaced.Indicatif = "FXXXX"; replaced.Date = "01/01/00"; replaced.QTR = "00:00"; replaced.Mode = "XXX";
     replaced.QRG = "1.8 Mhz"; replaced.RstR = "XX"; replaced.RstE = "XX"; replaced.QRB = "0";
     replaced.MyLoc = "JN18GU"; replaced.Pwr = "5"; replaced.KmW = "0"; replaced.Pts = "1";
-    EXPECT_EQ(r.importedLines[1], replaced.recordLine());
+    EXPECT_EQ(imp.imported(r)[1], replaced.recordLine());
     // A date or time that is there but cannot be read is invalid, not absent.
     EXPECT_EQ(r.messages, QStringList({u"Indicatif absent, remplacé par FXXXX (2 QSO concernés)"_qs,
                                        u"Date absente, remplacée par 01/01/2000 (1 QSO concerné)"_qs,
@@ -110,7 +112,7 @@ TEST(AdifImport, FullRecordAndEveryReplacementValue)
                                        u"Heure absente, remplacée par 00:00 (1 QSO concerné)"_qs,
                                        u"Heure invalide, remplacée par 00:00 (2 QSO concernés)"_qs,
                                        u"Bande absente, remplacée par 1.8 Mhz (3 QSO concernés)"_qs}));
-    EXPECT_EQ(imp.logLines(), r.importedLines);
+    EXPECT_EQ(imp.logLines(), imp.imported(r));
     EXPECT_EQ(r.outingQsoCount, 3);
 }
 
@@ -148,9 +150,9 @@ TEST(AdifImport, FieldRules)
         const QByteArray call = c.fields.contains("<CALL") ? QByteArray() : "F1AAA";
         const adif::ImportResult r = imp.run(qso(call, "20080125", "1435", c.fields));
         ASSERT_TRUE(r.ok);
-        ASSERT_EQ(r.importedLines.size(), 1);
-        EXPECT_EQ(r.importedLines[0].size(), QsoRecord::RecordLineLength);
-        EXPECT_EQ(r.importedLines[0].mid(c.column, c.width), c.expected);
+        ASSERT_EQ(r.imported, 1);
+        EXPECT_EQ(imp.imported(r)[0].size(), QsoRecord::RecordLineLength);
+        EXPECT_EQ(imp.imported(r)[0].mid(c.column, c.width), c.expected);
     }
 }
 
@@ -206,9 +208,9 @@ TEST(AdifImport, FifthQsoBonus)
             file += qso("F1AA" + QByteArray::number(i), "20080125", "140" + QByteArray::number(i));
         const adif::ImportResult r = imp.run(file);
         ASSERT_TRUE(r.ok);
-        ASSERT_EQ(r.importedLines.size(), 6);
+        ASSERT_EQ(r.imported, 6);
         for (int i = 0; i < 6; ++i) {
-            EXPECT_EQ(r.importedLines[i].mid(131), c.points + "  " + (i == 4 ? c.bonus : "  ")) << i;
+            EXPECT_EQ(imp.imported(r)[i].mid(131), c.points + "  " + (i == 4 ? c.bonus : "  ")) << i;
         }
         EXPECT_EQ(r.outingQsoCount, 3); // the live outing is not the import's
     }
@@ -245,7 +247,7 @@ TEST(AdifImport, QsosAlreadyInTheLogAreSkipped)
         const QByteArray before = imp.folder.read(imp.logName());
         const adif::ImportResult r = imp.run("<EOH>" + c.file);
         ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
-        EXPECT_EQ(r.importedLines.size(), c.added);
+        EXPECT_EQ(r.imported, c.added);
         EXPECT_EQ(imp.logLines().size(), 1 + c.added);
         if (c.added == 0) {
             EXPECT_EQ(imp.folder.read(imp.logName()), before) << "nothing to write";
@@ -294,7 +296,7 @@ TEST(AdifImport, ClosingMessageCountsWhatWasLeftOut)
         imp.request.power = c.power;
         const adif::ImportResult r = imp.run("<EOH>" + c.file);
         ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
-        EXPECT_EQ(r.importedLines.size(), c.added);
+        EXPECT_EQ(r.imported, c.added);
         EXPECT_EQ(imp.logLines().size(), c.added);
         EXPECT_EQ(r.summary, c.summary);
         EXPECT_TRUE(r.messages.isEmpty()) << r.messages.join('|').toStdString();
@@ -311,9 +313,9 @@ TEST(AdifImport, SkippedQsosDoNotCountTowardsTheBonus)
         file += qso("F1AA" + QByteArray::number(i), "20080125", "140" + QByteArray::number(i), "<BAND:3>20m<MODE:2>CW");
     const adif::ImportResult r = imp.run(file);
     ASSERT_TRUE(r.ok);
-    ASSERT_EQ(r.importedLines.size(), 5);
+    ASSERT_EQ(r.imported, 5);
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(r.importedLines[i].mid(134, 2), i == 4 ? "10" : "  ") << i;
+        EXPECT_EQ(imp.imported(r)[i].mid(134, 2), i == 4 ? "10" : "  ") << i;
 }
 
 // Importing the export of a log into that log adds nothing.
@@ -329,7 +331,7 @@ TEST(AdifImport, ReimportingTheExportAddsNothing)
     imp.request.adifPath = exported.path;
     const adif::ImportResult r = adif::importFile(imp.request);
     ASSERT_TRUE(r.ok);
-    EXPECT_TRUE(r.importedLines.isEmpty());
+    EXPECT_TRUE(r.imported == 0);
     EXPECT_EQ(imp.logLines(), log);
     EXPECT_EQ(r.summary, "Aucun QSO importé dans le log F0ABC_QRP.log.\r\n"
                          "5 QSO déjà présents dans le log n'ont pas été importés");
@@ -358,10 +360,41 @@ TEST(AdifImport, BlockGoesWhereTheFirstRecordBelongs)
             imp.run("<EOH>" + qso("F9X", c.date, c.time) + qso("F9Y", "20080102", "0000"));
         ASSERT_TRUE(r.ok);
         EXPECT_EQ(r.insertedAt, c.at);
-        QStringList expected = log;
-        expected.insert(c.at, r.importedLines[1]);
-        expected.insert(c.at, r.importedLines[0]);
-        EXPECT_EQ(imp.logLines(), expected);
+        QStringList lines = imp.logLines();
+        EXPECT_EQ(QsoRecord::fromRecordLine(lines.value(c.at)).Indicatif.trimmed(), "F9X");
+        EXPECT_EQ(QsoRecord::fromRecordLine(lines.value(c.at + 1)).Indicatif.trimmed(), "F9Y");
+        lines.remove(c.at, r.imported);
+        EXPECT_EQ(lines, log);
+    }
+}
+
+// The import rewrites the log from its bytes: its own lines go back as they
+// were, each ended by CR LF whatever ended it before (LF alone, nothing at the
+// end of the file), a hand-added line's bytes outside ASCII included.
+TEST(AdifImport, TheLogsOwnLinesGoBackEachEndedByCrLf)
+{
+    const QByteArray a = cp1252::encode(logLine("F1A", "01/01/08", "10:00"));
+    const QByteArray b = cp1252::encode(logLine("F1B", "10/01/08", "10:00"));
+    const QByteArray note = "\x81 \xe9t\xe9 \x80 \rnote";
+    const struct {
+        const char *what;
+        QByteArray log, date, expected; // '@' stands for the imported line
+    } cases[] = {
+        {"last line without its end, block after it", a + "\r\n" + b, "20080111", a + "\r\n" + b + "\r\n@"},
+        {"LF alone and a blank line, block inside", a + "\n\n" + b + "\n", "20080105", a + "\r\n\r\n@" + b + "\r\n"},
+        {"a hand-added line last, without its end", a + "\r\n" + note, "20071231", "@" + a + "\r\n" + note + "\r\n"},
+        {"an empty log", "", "20080105", "@"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Import imp;
+        imp.folder.write(imp.logName(), c.log);
+        const adif::ImportResult r = imp.run("<EOH>" + qso("F9X", c.date, "1200"));
+        ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
+        ASSERT_EQ(r.imported, 1);
+        QByteArray expected = c.expected;
+        expected.replace("@", cp1252::encode(imp.imported(r).value(0)) + "\r\n");
+        EXPECT_EQ(imp.folder.read(imp.logName()), expected);
     }
 }
 
@@ -402,10 +435,9 @@ TEST(AdifImport, BlockGoesByTheFirstDatedRecord)
         ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
         EXPECT_EQ(r.insertedAt, c.at);
         EXPECT_EQ(r.messages, c.messages);
-        QStringList expected = log;
-        for (qsizetype i = r.importedLines.size() - 1; i >= 0; --i)
-            expected.insert(c.at, r.importedLines[i]);
-        EXPECT_EQ(imp.logLines(), expected);
+        QStringList lines = imp.logLines();
+        lines.remove(c.at, r.imported);
+        EXPECT_EQ(lines, log);
     }
 }
 
@@ -432,10 +464,10 @@ TEST(AdifImport, RoundTripThroughTheExport)
     const adif::ImportResult r = adif::importFile(imp.request);
     ASSERT_TRUE(r.ok);
     EXPECT_TRUE(r.messages.isEmpty()) << r.messages.join('|').toStdString();
-    ASSERT_EQ(r.importedLines.size(), log.size());
+    ASSERT_EQ(r.imported, log.size());
     for (int i = 0; i < log.size(); ++i) {
         const QsoRecord a = QsoRecord::fromRecordLine(log[i]);
-        const QsoRecord b = QsoRecord::fromRecordLine(r.importedLines[i]);
+        const QsoRecord b = QsoRecord::fromRecordLine(imp.imported(r)[i]);
         for (auto field : {&QsoRecord::Indicatif, &QsoRecord::Prenom, &QsoRecord::Loc, &QsoRecord::Date,
                            &QsoRecord::QTR, &QsoRecord::Mode, &QsoRecord::QRG, &QsoRecord::RstR, &QsoRecord::RstE})
             EXPECT_EQ(b.*field, a.*field) << i;
@@ -469,7 +501,7 @@ TEST(AdifImport, RefusalsLeaveTheLogUntouched)
         const QByteArray before = imp.folder.read(imp.logName());
         const adif::ImportResult r = imp.run(c.file);
         EXPECT_FALSE(r.ok);
-        EXPECT_TRUE(r.importedLines.isEmpty());
+        EXPECT_TRUE(r.imported == 0);
         ASSERT_EQ(r.messages.size(), 1);
         EXPECT_TRUE(r.messages[0].contains(QString::fromUtf16(c.message))) << r.messages[0].toStdString();
         EXPECT_TRUE(r.messages[0].endsWith(u"Le log est resté tel qu'il était."_qs));
@@ -576,7 +608,7 @@ TEST(AdifImport, FileThatChangesWhileReadIsRefused)
     });
     EXPECT_TRUE(emptied);
     EXPECT_TRUE(r.ok);
-    EXPECT_EQ(r.importedLines.size(), 40000);
+    EXPECT_EQ(r.imported, 40000);
 }
 
 // Files with no size to trust are read until their end: a named pipe.
@@ -606,7 +638,7 @@ TEST(AdifImport, NamedPipeIsReadToTheEnd)
         ::close(fd);
     writer.join();
     ASSERT_TRUE(r.ok) << r.messages.join('|').toStdString();
-    EXPECT_EQ(r.importedLines.size(), 3000);
+    EXPECT_EQ(r.imported, 3000);
     EXPECT_EQ(imp.logLines().size(), 3000);
 }
 

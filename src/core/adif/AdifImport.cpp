@@ -4,6 +4,7 @@
 #include "core/adif/AdifQsoLine.h"
 #include "core/entry/Scoring.h"
 #include "core/entry/FieldRules.h"
+#include "core/storage/Cp1252.h"
 #include "core/storage/QsoRecord.h"
 #include "core/storage/StationIdentity.h"
 #include "core/storage/SystemError.h"
@@ -15,19 +16,10 @@ namespace {
 
 const QString kUntouched = QStringLiteral("\r\nLe log est resté tel qu'il était.");
 
-qsizetype qsoCount(const QStringList &lines)
-{
-    qsizetype n = 0;
-    for (const QString &l : lines)
-        if (!LogStore::isBlank(l))
-            ++n;
-    return n;
-}
-
 ImportResult refused(ImportResult result, const QString &message)
 {
     result.ok = false;
-    result.importedLines.clear();
+    result.imported = 0;
     result.messages = {message + kUntouched};
     return result;
 }
@@ -147,7 +139,11 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     builder.setPresent(std::move(present));
     QString problem;
     qsizetype records = 0;
-    qsizetype dated = -1; // the first imported line whose record has a valid date
+    // The lines made are kept as they will be written, each ended by CR LF:
+    // half the memory of the same lines as text, for a block of 99,999 QSOs.
+    QByteArray block;
+    bool dated = false; // whether a record had a valid date, and the moment of the first one
+    qint64 when = 0;
     const qint64 fileSize = file.bytes.size();
     const ReadSummary summary = readRecords(
         file.bytes,
@@ -161,12 +157,16 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
                               .arg(adifName);
                 return false;
             }
-            QString line = builder.line(record);
+            const QString line = builder.line(record);
             if (line.isEmpty())
                 return true;
-            if (dated < 0 && !logDate(record.raw("QSO_DATE")).isEmpty())
-                dated = result.importedLines.size();
-            result.importedLines.append(std::move(line));
+            if (!dated && !logDate(record.raw("QSO_DATE")).isEmpty()) {
+                dated = true;
+                when = LogStore::moment(line);
+            }
+            cp1252::appendEncoded(block, line);
+            block.append("\r\n", 2);
+            ++result.imported;
             return true;
         },
         [&progress, fileSize](qint64 done, qint64) { return !progress || progress(fileSize + done, 2 * fileSize); });
@@ -176,9 +176,9 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
         return cancelled(result);
     if (!problem.isEmpty())
         return refused(result, problem);
-    if (result.importedLines.isEmpty() && builder.skipped() == 0 && builder.outOfBand().isEmpty())
+    if (result.imported == 0 && builder.skipped() == 0 && builder.outOfBand().isEmpty())
         return refused(result, QStringLiteral("Le fichier %1 ne contient aucun QSO au format ADIF.").arg(adifName));
-    if (result.importedLines.isEmpty()) {
+    if (result.imported == 0) {
         // Every QSO of the file is in the log already or off the contest's bands: nothing to write.
         result.ok = true;
         result.insertedAt = logLines;
@@ -191,37 +191,45 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     // in what it holds now: QSOs added since the first read (a QSO logged in
     // the window, another import) stay.
     // The block goes by the first QSO that has a date (at 00:00 when it has no
-    // time); a file with no date at all goes at the end of the log.
-    const qint64 when = dated >= 0 ? LogStore::moment(result.importedLines[dated]) : 0;
-    const StoreResult stored = store.modifyLog(request.callsign, request.kind, [&](QStringList &lines) {
-        if (qsoCount(lines) + result.importedLines.size() > QsoRecord::MaxQsoNumber)
+    // time); a file with no date at all goes at the end of the log. Every line
+    // of the log is written back ended by CR LF.
+    const StoreResult stored = store.rewriteLog(request.callsign, request.kind, [&](const QByteArray &before, QByteArray &after) {
+        qsizetype lines = 0, qsos = 0, at = -1;
+        QString text;
+        after.reserve(before.size() + block.size() + before.count('\n') + 2); // CR LF where a line lacks them
+        forEachLine(before, [&](QByteArrayView bytes) {
+            text = cp1252::decode(bytes);
+            if (!LogStore::isBlank(text)) {
+                ++qsos;
+                if (at < 0 && dated && LogStore::moment(text) >= when) {
+                    at = lines;
+                    after.append(block);
+                }
+            }
+            after.append(bytes).append("\r\n", 2);
+            ++lines;
+        });
+        if (qsos + result.imported > QsoRecord::MaxQsoNumber)
             return StoreResult{false, QStringLiteral("Le log %1 ne peut pas contenir plus de %2 QSO.%3")
                                           .arg(logName)
                                           .arg(QsoRecord::MaxQsoNumber)
                                           .arg(kUntouched)};
-        result.insertedAt = lines.size();
-        for (qsizetype i = 0; dated >= 0 && i < lines.size(); ++i) {
-            if (!LogStore::isBlank(lines[i]) && LogStore::moment(lines[i]) >= when) {
-                result.insertedAt = i;
-                break;
-            }
+        if (at < 0) {
+            at = lines;
+            after.append(block);
         }
-        QStringList merged;
-        merged.reserve(lines.size() + result.importedLines.size());
-        merged.append(lines.mid(0, result.insertedAt));
-        merged.append(result.importedLines);
-        merged.append(lines.mid(result.insertedAt));
-        lines = std::move(merged);
+        result.insertedAt = at;
+        block = QByteArray(); // its bytes are in the new log now
         return StoreResult{};
-    }, QStringLiteral("import de %1 QSO (%2)").arg(result.importedLines.size()).arg(adifName));
+    }, QStringLiteral("import de %1 QSO (%2)").arg(result.imported).arg(adifName));
     if (!stored.ok) {
-        result.importedLines.clear();
+        result.imported = 0;
         result.messages = {stored.message};
         return result;
     }
     result.ok = true;
     result.messages = builder.messages();
-    result.summary = closingMessage(builder, result.importedLines.size(), logName);
+    result.summary = closingMessage(builder, result.imported, logName);
     return result;
 }
 

@@ -30,8 +30,8 @@ struct ImportRequest {
 struct ImportResult {
     bool ok = false;            // the log was rewritten with the imported QSOs
     bool cancelled = false;     // the operator stopped it: the log is untouched
-    QStringList importedLines;  // the record lines written, in order
-    qsizetype insertedAt = 0;   // index, among the log's lines, of the first of them
+    qsizetype imported = 0;     // the record lines written, one after the other,
+    qsizetype insertedAt = 0;   // from this index among the log's lines
     int outingQsoCount = 1;     // OutingQsoCount after the import
     // French texts to show in turn, each in its own box: the replacements made
     // (one per kind), or the one reason the log was left untouched.

@@ -258,6 +258,18 @@ StoreResult LogStore::AppendQso(const QString &callsign, StationKind kind, const
 StoreResult LogStore::modifyLog(const QString &callsign, StationKind kind, const LineEdit &edit,
                                 const QString &description) const
 {
+    return rewriteLog(callsign, kind, [&edit](const QByteArray &before, QByteArray &after) {
+        QStringList lines = splitLines(cp1252::decode(before));
+        const StoreResult edited = edit(lines);
+        if (edited.ok)
+            after = encodeLines(lines);
+        return edited;
+    }, description);
+}
+
+StoreResult LogStore::rewriteLog(const QString &callsign, StationKind kind, const ByteEdit &edit,
+                                 const QString &description) const
+{
     const QString path = logPath(callsign, kind);
     const DataFolderLock lock(m_folder);
     if (!lock.acquired())
@@ -265,12 +277,11 @@ StoreResult LogStore::modifyLog(const QString &callsign, StationKind kind, const
     const FileBytes before = readFileBytes(path);
     if (before.status != ReadStatus::Ok)
         return failure(path, before.error);
-    QStringList lines = splitLines(cp1252::decode(before.bytes));
-    const StoreResult edited = edit(lines);
+    QByteArray after;
+    const StoreResult edited = edit(before.bytes, after);
     if (!edited.ok)
         return edited;
     const QList<SettingValue> settingsBefore = settingsNow();
-    const QByteArray after = encodeLines(lines);
     QString reason;
     if (!m_writer.replaceFile(path, after, &reason))
         return failure(path, reason);

@@ -95,6 +95,11 @@ public:
     using LineEdit = std::function<StoreResult(QStringList &lines)>;
     StoreResult modifyLog(const QString &callsign, StationKind kind, const LineEdit &edit,
                           const QString &description) const;
+    // The same on the file's bytes, for a change too large to hold as lines
+    // (an import): `edit` makes the new content from the one read.
+    using ByteEdit = std::function<StoreResult(const QByteArray &before, QByteArray &after)>;
+    StoreResult rewriteLog(const QString &callsign, StationKind kind, const ByteEdit &edit,
+                           const QString &description) const;
 
     // Every change above is recorded in the folder's ChangeJournal with the
     // settings it may move, as this gives them just before the change (the
