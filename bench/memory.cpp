@@ -44,6 +44,14 @@ long spawnAndMeasure(char *const argv[], int expectedExit)
     return usage.ru_maxrss; // kilobytes on Linux
 }
 
+// The pendrel-cli built beside this program, or another build's named by
+// PENDREL_CLI (to compare two versions in one run).
+QByteArray cliPath()
+{
+    const QByteArray other = qgetenv("PENDREL_CLI");
+    return other.isEmpty() ? QByteArrayLiteral(PENDREL_CLI_PATH) : other;
+}
+
 // Runs pendrel-cli with `args`; its peak resident size in MB, or -1 when it
 // did not end as `expectedExit` says (a failed command measures nothing).
 // The kernel counts in a program's peak the resident size of the process it
@@ -52,7 +60,7 @@ long spawnAndMeasure(char *const argv[], int expectedExit)
 double peakMb(const QStringList &args, int expectedExit = 0)
 {
     QList<QByteArray> bytes{QByteArrayLiteral("/proc/self/exe"), QByteArrayLiteral("--launch"),
-                            QByteArray::number(expectedExit), QByteArrayLiteral(PENDREL_CLI_PATH)};
+                            QByteArray::number(expectedExit), cliPath()};
     for (const QString &a : args)
         bytes.append(QFile::encodeName(a));
     std::vector<char *> argv;
