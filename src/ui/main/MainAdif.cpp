@@ -52,14 +52,17 @@ void Main::importAdif()
                                       ownPower(), m_state.OutingQsoCount, m_platform.clock.nowLocal().date(), path};
     const adif::ImportResult result = adif::importFile(request, report, fileWriter());
     progress.reset();
-    for (const QString &message : result.messages)
-        dialogs.message(message);
     if (result.ok) {
-        dialogs.message(result.summary);
+        // The list shows the new log before the messages are read: while they
+        // are open, the window's own rewrite is not taken for another program's.
         LoadLog();
         selectLastLine();
         updateNextQsoLine();
     }
+    for (const QString &message : result.messages)
+        dialogs.message(message);
+    if (result.ok)
+        dialogs.message(result.summary);
 }
 
 } // namespace pendrel::ui

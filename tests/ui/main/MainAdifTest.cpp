@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QStatusBar>
+#include <QTest>
 
 using namespace pendrel;
 using namespace pendrel::test;
@@ -73,6 +75,21 @@ TEST_F(MainAdif, ImportedQsosAppearInTheListWithTheirScore)
     EXPECT_EQ(c().Frame3->title(), "QSO N° 3 depuis la station fixe en JN18GU");
     // The import's closing message ends it.
     EXPECT_EQ(dialogs.messages.last(), "1 QSO importé dans le log F1AAA_QRP.log.");
+}
+
+TEST_F(MainAdif, TheWindowsOwnImportIsNotTakenForAnotherProgramsChange)
+{
+    // A real message box runs the event loop while it is open: the watch of
+    // the log then sees the file the import rewrote.
+    QStringList statusWhileShown;
+    dialogs.onMessage = [&](const QString &) {
+        QTest::qWait(400);
+        statusWhileShown << main->statusBar()->currentMessage();
+    };
+    dialogs.files = {writeAdif("<EOH><CALL:5>F6XYZ<QSO_DATE:8>20260101<TIME_ON:4>1200<BAND:2>2m<MODE:2>CW<EOR>")};
+    importMenu();
+    ASSERT_EQ(logLines().size(), 2);
+    EXPECT_EQ(statusWhileShown, QStringList({"", ""}));
 }
 
 TEST_F(MainAdif, AFileWithoutRecordsLeavesTheLogAsItWas)
