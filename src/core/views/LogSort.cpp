@@ -4,9 +4,8 @@
 #include "core/storage/QsoRecord.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
-#include <memory>
-#include <numeric>
 #include <vector>
 
 namespace pendrel {
@@ -53,15 +52,6 @@ std::vector<Piece> sortLayout(LogSortKey key)
         return {blanks(1), {8, 143}, blanks(2), {146, 151}};
     }
     return {};
-}
-
-// How many characters the pieces make: every line's sort text has this width.
-qsizetype layoutWidth(const std::vector<Piece> &layout)
-{
-    qsizetype width = 0;
-    for (const Piece &p : layout)
-        width += p.a == 0 ? p.b : p.b - p.a + 1;
-    return width;
 }
 
 bool byValue(LogSortKey key)
@@ -114,32 +104,46 @@ char16_t foldedLetter(char16_t u)
     return char16_t(QChar::toCaseFolded(char32_t(u)));
 }
 
+// Every character a windows-1252 log can hold but the 27 above 0xFF
+// folds by one look-up; the others are worked out.
 char16_t foldedChar(char16_t u)
 {
-    if (u >= u'A' && u <= u'Z')
-        return char16_t(u + (u'a' - u'A'));
-    return u >= 0x80 ? foldedLetter(u) : u;
+    static const auto table = [] {
+        std::array<char16_t, 256> t{};
+        for (int c = 0; c < 256; ++c)
+            t[c] = foldedLetter(char16_t(c));
+        return t;
+    }();
+    return u < 256 ? table[u] : foldedLetter(u);
 }
 
-// Writes the folded sort text of `line` at `out`, as appendPieces lays it out.
-void writeFolded(char16_t *out, QStringView line, const std::vector<Piece> &layout)
+// Where each character of a line's sort text comes from: its column in the
+// list line (from 0), or -1 for a blank the layout adds.
+std::vector<int> sourceColumns(const std::vector<Piece> &layout)
 {
-    for (const Piece &p : layout) {
-        const qsizetype width = p.a == 0 ? p.b : p.b - p.a + 1;
-        const QStringView part = p.a == 0 || line.size() < p.a ? QStringView() : line.mid(p.a - 1, width);
-        for (QChar c : part)
-            *out++ = foldedChar(c.unicode());
-        out = std::fill_n(out, width - part.size(), u' ');
-    }
+    std::vector<int> columns;
+    for (const Piece &p : layout)
+        for (int i = 0; i < (p.a == 0 ? p.b : p.b - p.a + 1); ++i)
+            columns.push_back(p.a == 0 ? -1 : p.a - 1 + i);
+    return columns;
 }
 
-// One line as the sort compares it: its value, then its folded text packed
-// four characters to a word, so that comparing words in order compares the
-// texts as strings (code unit by code unit). The words of all lines share one
-// buffer: no string per line.
+// Character `at` of the folded sort text of `line`; a line shorter than the
+// columns reads as if filled with blanks.
+char16_t foldedAt(QStringView line, const std::vector<int> &columns, qsizetype at)
+{
+    const int column = columns[size_t(at)];
+    return column < 0 || column >= line.size() ? u' ' : foldedChar(line[column].unicode());
+}
+
+// The first characters of the sort text, packed four to a word so that
+// comparing words in order compares the texts (code unit by code unit): they
+// decide most comparisons. Equal heads go on character by character.
+constexpr qsizetype HeadWords = 4;
+
 struct SortEntry {
     double value = 0;
-    quint64 head = 0; // the first word
+    std::array<quint64, HeadWords> head{};
     qsizetype line = 0;
 };
 
@@ -148,32 +152,35 @@ struct SortEntry {
 QStringList sortLogLines(const QStringList &listLines, LogSortKey key)
 {
     const qsizetype n = listLines.size();
-    const std::vector<Piece> layout = sortLayout(key);
-    const qsizetype width = layoutWidth(layout), words = (width + 3) / 4;
-    std::vector<char16_t> text(size_t(words * 4), 0);
-    // Every word is written before it is read: no need to clear 30 MB first.
-    const std::unique_ptr<quint64[]> packed(new quint64[size_t(n * words)]);
-    std::vector<SortEntry> entries(n);
+    const std::vector<int> columns = sourceColumns(sortLayout(key));
+    const qsizetype width = qsizetype(columns.size()), headChars = std::min(width, 4 * HeadWords);
+    std::vector<SortEntry> entries(static_cast<size_t>(n));
     for (qsizetype i = 0; i < n; ++i) {
-        writeFolded(text.data(), listLines[i], layout);
-        quint64 *word = packed.get() + i * words;
-        for (qsizetype w = 0; w < words; ++w) {
-            const char16_t *c = text.data() + 4 * w;
-            word[w] = quint64(c[0]) << 48 | quint64(c[1]) << 32 | quint64(c[2]) << 16 | c[3];
+        SortEntry &e = entries[size_t(i)];
+        e.line = i;
+        if (byValue(key))
+            e.value = sortValue(listLines[i], key);
+        for (qsizetype c = 0; c < 4 * HeadWords; ++c) {
+            const char16_t folded = c < headChars ? foldedAt(listLines[i], columns, c) : 0;
+            e.head[size_t(c / 4)] |= quint64(folded) << (16 * (3 - c % 4));
         }
-        entries[i] = {byValue(key) ? sortValue(listLines[i], key) : 0, word[0], i};
     }
     std::stable_sort(entries.begin(), entries.end(), [&](const SortEntry &x, const SortEntry &y) {
         if (x.value != y.value)
             return x.value < y.value;
         if (x.head != y.head)
             return x.head < y.head;
-        const quint64 *a = packed.get() + x.line * words, *b = packed.get() + y.line * words;
-        return std::lexicographical_compare(a + 1, a + words, b + 1, b + words);
+        const QStringView a = listLines[x.line], b = listLines[y.line];
+        for (qsizetype c = headChars; c < width; ++c) {
+            const char16_t ca = foldedAt(a, columns, c), cb = foldedAt(b, columns, c);
+            if (ca != cb)
+                return ca < cb;
+        }
+        return false;
     });
-    std::vector<qsizetype> order(n);
+    std::vector<qsizetype> order(static_cast<size_t>(n));
     for (qsizetype i = 0; i < n; ++i)
-        order[i] = entries[i].line;
+        order[size_t(i)] = entries[size_t(i)].line;
 
     QStringList sorted;
     sorted.reserve(n);
