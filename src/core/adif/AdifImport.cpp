@@ -193,7 +193,7 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     // The block goes by the first QSO that has a date (at 00:00 when it has no
     // time); a file with no date at all goes at the end of the log. Every line
     // of the log is written back ended by CR LF.
-    const StoreResult stored = store.rewriteLog(request.callsign, request.kind, [&](const QByteArray &before, QByteArray &after) {
+    const auto placeBlock = [&](const QByteArray &before, QByteArray &after) {
         qsizetype lines = 0, qsos = 0, at = -1;
         QString text;
         after.reserve(before.size() + block.size() + before.count('\n') + 2); // CR LF where a line lacks them
@@ -221,7 +221,9 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
         result.insertedAt = at;
         block = QByteArray(); // its bytes are in the new log now
         return StoreResult{};
-    }, QStringLiteral("import de %1 QSO (%2)").arg(result.imported).arg(adifName));
+    };
+    const StoreResult stored = store.rewriteLog(request.callsign, request.kind, placeBlock,
+                                                QStringLiteral("import de %1 QSO (%2)").arg(result.imported).arg(adifName));
     if (!stored.ok) {
         result.imported = 0;
         result.messages = {stored.message};

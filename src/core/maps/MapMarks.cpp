@@ -66,7 +66,8 @@ LogMarks marksFromLog(const QString &path, int boxes, const std::function<ReadOu
     const ReadOutcome outcome = read(map.marks);
     map.status = outcome.status;
     if (outcome.status == ReadStatus::Error)
-        map.error = QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), outcome.error);
+        map.error =
+            QStringLiteral("Impossible de lire le log %1 : %2").arg(QDir::toNativeSeparators(path), outcome.error);
     if (outcome.status != ReadStatus::Ok)
         map.marks = emptyMarks(boxes);
     return map;
