@@ -3,6 +3,8 @@
 #include "core/labels/LabelStock.h"
 #include "core/storage/QsoRecord.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 
 namespace pendrel::labels {
@@ -10,27 +12,27 @@ namespace {
 
 QString sp(int n) { return QString(std::max(n, 0), u' '); }
 
-// One label line built in a single string, pieces and blanks appended in
-// place: 50,000 rows make 500,000 lines, each no longer a chain of temporaries.
+// One label line built in a buffer on the stack, pieces and blanks written in
+// place, then made one string of its own size: 50,000 rows make 500,000 lines.
 class Text {
 public:
-    Text() { m_text.reserve(144); }
-    explicit Text(QString start) : m_text(std::move(start)) {}
     Text &sp(int n)
     {
-        m_text.resize(m_text.size() + std::max(n, 0), u' ');
+        if (n > 0)
+            m_text.insert(m_text.size(), n, u' ');
         return *this;
     }
     Text &add(QStringView piece)
     {
-        m_text.append(piece);
+        m_text.append(reinterpret_cast<const char16_t *>(piece.data()), piece.size());
         return *this;
     }
     Text &sp(bool when, int n) { return when ? sp(n) : *this; }
-    QString take() { return std::move(m_text); }
+    QStringView view() const { return QStringView(m_text.constData(), m_text.size()); }
+    QString toString() const { return view().toString(); }
 
 private:
-    QString m_text;
+    QVarLengthArray<char16_t, 128> m_text; // two labels' line is at most 85 characters
 };
 
 constexpr int RowTextLines = 5; // names, date, band, TX, title
@@ -56,7 +58,7 @@ bool narrow(const LabelJob &job) { return job.format == 4; }
 
 // "De own pour call" centred on the label; `left` adds the trailing padding
 // that puts the right label in its column.
-QString namesPart(const LabelJob &job, QStringView call, bool left)
+void addNames(Text &t, const LabelJob &job, QStringView call, bool left)
 {
     QStringView word1 = job.french ? u"De " : u"From ";
     const QStringView word2 = job.french ? u"pour " : u"to ";
@@ -68,8 +70,10 @@ QString namesPart(const LabelJob &job, QStringView call, bool left)
         // Too long to centre: no padding, cut at the label's width so that
         // the right label still starts in its column.
         const int width = w - 8 + int(word1.size() + word2.size());
-        return Text().add(word1).add(job.ownCallsign).sp(1).add(word2).add(call).take().left(width).leftJustified(
-            left ? width : 0);
+        const Text names = Text().add(word1).add(job.ownCallsign).sp(1).add(word2).add(call);
+        const QStringView cut = names.view().left(width);
+        t.add(cut).sp(left, width - int(cut.size()));
+        return;
     }
     int pad = (w - l) / 2; // w > l: rounds down
     const int r = w - (2 * pad + l);
@@ -78,7 +82,7 @@ QString namesPart(const LabelJob &job, QStringView call, bool left)
         --pad;
         separator = 2;
     }
-    return Text().sp(pad).add(word1).add(job.ownCallsign).sp(separator).add(word2).add(call).sp(left, pad).take();
+    t.sp(pad).add(word1).add(job.ownCallsign).sp(separator).add(word2).add(call).sp(left, pad);
 }
 
 // The transceiver and antenna names in their columns, first column first.
@@ -116,7 +120,7 @@ void addPart(Text &t, int i, const LabelJob &job, const LabelQso &q, bool left)
 {
     const QStringView bd = job.french ? u"Bande " : u"Band ";
     if (i == 0) {
-        t.add(namesPart(job, q.call, left));
+        addNames(t, job, q.call, left);
     } else if (!narrow(job)) {
         const int g = job.french ? 2 : 3;
         const int tail = left ? 1 : 0;
@@ -201,15 +205,6 @@ void printRow(StepWriter &out, const Spacing &space, const PrintStep &place, con
     line(4, 11, true);
 }
 
-// The left part alone, without the padding that led to the right one.
-QString leftOnly(const QString &part)
-{
-    qsizetype end = part.size();
-    while (end > 0 && part[end - 1] == u' ')
-        --end;
-    return part.left(end);
-}
-
 } // namespace
 
 QString sheetQuestion(int format)
@@ -228,16 +223,18 @@ RowLines rowLines(const LabelJob &job, const QString &left, const QString *right
         // Each line in one string: the left label's part, then the right one's.
         Text line;
         addPart(line, i, job, l, true);
-        QString text = line.take();
         if (!right) {
-            row.lines.append(leftOnly(text));
+            // The left part alone, without the padding that led to the right one.
+            QStringView alone = line.view();
+            while (!alone.isEmpty() && alone.back() == u' ')
+                alone.chop(1);
+            row.lines.append(alone.toString());
             row.splits.append(0);
             continue;
         }
-        const int split = int(text.size());
-        Text whole(std::move(text));
-        addPart(whole, i, job, r, false);
-        row.lines.append(whole.take());
+        const int split = int(line.view().size());
+        addPart(line, i, job, r, false);
+        row.lines.append(line.toString());
         row.splits.append(split);
     }
     return row;
