@@ -122,10 +122,10 @@ QString QsoLineBuilder::line(const Record &record)
     ++m_written;
     const std::array<int, MissingKinds> missingBefore = m_missing;
     QString line(QsoRecord::RecordLineLength, u' ');
-    auto put = [&line](QString QsoRecord::*field, QStringView value) { QsoRecord::writeField(line, field, value); };
-    auto putText = [&](QString QsoRecord::*field, const char *name, QStringView replacement = {}) {
+    auto put = [&line](FieldColumns column, QStringView value) { QsoRecord::writeField(line, column, value); };
+    auto putText = [&](FieldColumns column, const char *name, QStringView replacement = {}) {
         record.text(name, true, m_scratch);
-        put(field, m_scratch.isEmpty() ? replacement : QStringView(m_scratch));
+        put(column, m_scratch.isEmpty() ? replacement : QStringView(m_scratch));
     };
 
     record.text("CALL", true, m_call);
@@ -134,11 +134,11 @@ QString QsoLineBuilder::line(const Record &record)
         m_call = QStringLiteral("FXXXX");
     }
     m_call.truncate(12);
-    put(&QsoRecord::Indicatif, m_call);
-    putText(&QsoRecord::Prenom, "NAME");
+    put(RecordColumn::Indicatif, m_call);
+    putText(RecordColumn::Prenom, "NAME");
     record.text("GRIDSQUARE", true, m_locator);
     m_locator.truncate(6);
-    put(&QsoRecord::Loc, m_locator);
+    put(RecordColumn::Loc, m_locator);
 
     // A value that is there but cannot be read is told apart from no value.
     const QByteArrayView qsoDate = record.raw("QSO_DATE");
@@ -147,16 +147,16 @@ QString QsoLineBuilder::line(const Record &record)
         ++m_missing[qsoDate.isEmpty() ? Date : BadDate];
         std::copy_n(u"01/01/00", 8, date);
     }
-    put(&QsoRecord::Date, QStringView(date, 8));
+    put(RecordColumn::Date, QStringView(date, 8));
     const QByteArrayView timeOn = record.raw("TIME_ON");
     char16_t time[5];
     if (!toLogTime(timeOn, time)) {
         ++m_missing[timeOn.isEmpty() ? Time : BadTime];
         std::copy_n(u"00:00", 5, time);
     }
-    put(&QsoRecord::QTR, QStringView(time, 5));
+    put(RecordColumn::QTR, QStringView(time, 5));
 
-    putText(&QsoRecord::Mode, "MODE", u"XXX");
+    putText(RecordColumn::Mode, "MODE", u"XXX");
     // A fourth character of the mode (RTTY, JT65) takes the blank column before the band.
     if (m_scratch.size() > 3)
         line[RecordColumn::Mode.start + 3] = m_scratch[3];
@@ -178,28 +178,28 @@ QString QsoLineBuilder::line(const Record &record)
         ++m_missing[Band];
         qrg = QStringLiteral("1.8 Mhz");
     }
-    put(&QsoRecord::QRG, qrg);
+    put(RecordColumn::QRG, qrg);
     if (!m_present.isEmpty() && m_present.contains(duplicateKey(line))) {
         ++m_skipped;
         return skip();
     }
     if (lowPowerMode)
         ++m_lowPowerModeQsos;
-    putText(&QsoRecord::RstR, "RST_RCVD", u"XX");
-    putText(&QsoRecord::RstE, "RST_SENT", u"XX");
+    putText(RecordColumn::RstR, "RST_RCVD", u"XX");
+    putText(RecordColumn::RstE, "RST_SENT", u"XX");
     record.text("QTH", true, m_scratch);
-    put(&QsoRecord::QTH, QStringView(m_scratch).left(20));
+    put(RecordColumn::QTH, QStringView(m_scratch).left(20));
 
     // No QRB for a locator of fewer than six characters: the column then reads 0.
     QString qrb = m_locator.size() < 6 ? QString() : QrbText(m_station.ownLocator, m_locator);
     if (qrb.isEmpty())
         qrb = QStringLiteral("0");
-    put(&QsoRecord::QRB, qrb);
-    put(&QsoRecord::MyLoc, m_station.ownLocator);
-    put(&QsoRecord::Pwr, m_power);
-    put(&QsoRecord::KmW, KmPerWatt(qrb, m_power));
-    put(&QsoRecord::Pts, QsoPoints(m_station.kind, m_call));
-    put(&QsoRecord::Bonus, OutingBonus(m_station.kind, m_written, m_station.currentMonth));
+    put(RecordColumn::QRB, qrb);
+    put(RecordColumn::MyLoc, m_station.ownLocator);
+    put(RecordColumn::Pwr, m_power);
+    put(RecordColumn::KmW, KmPerWatt(qrb, m_power));
+    put(RecordColumn::Pts, QsoPoints(m_station.kind, m_call));
+    put(RecordColumn::Bonus, OutingBonus(m_station.kind, m_written, m_station.currentMonth));
     return line;
 }
 

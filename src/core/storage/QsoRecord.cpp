@@ -89,15 +89,17 @@ QStringView QsoRecord::recordField(QStringView line, QString QsoRecord::*field)
 
 void QsoRecord::writeField(QString &recordLine, QString QsoRecord::*field, QStringView value)
 {
-    for (const Column &c : kColumns) {
-        if (c.field != field)
-            continue;
-        QChar *dst = recordLine.data() + c.record.start;
-        const qsizetype kept = std::min<qsizetype>(value.size(), c.record.width);
-        std::copy_n(value.data(), kept, dst);
-        std::fill_n(dst + kept, c.record.width - kept, u' ');
-        return;
-    }
+    for (const Column &c : kColumns)
+        if (c.field == field)
+            return writeField(recordLine, c.record, value);
+}
+
+void QsoRecord::writeField(QString &recordLine, FieldColumns column, QStringView value)
+{
+    QChar *dst = recordLine.data() + column.start;
+    const qsizetype kept = std::min<qsizetype>(value.size(), column.width);
+    std::copy_n(value.data(), kept, dst);
+    std::fill_n(dst + kept, column.width - kept, u' ');
 }
 
 QsoRecord QsoRecord::fromListLine(QStringView line)

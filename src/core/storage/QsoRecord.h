@@ -46,6 +46,8 @@ struct QsoRecord {
     // Writes `value` into its column of `recordLine` (at least RecordLineLength
     // long), left-aligned, cut to the width and padded with blanks.
     static void writeField(QString &recordLine, QString QsoRecord::*field, QStringView value);
+    // The same at known columns (RecordColumn), without looking the field up.
+    static void writeField(QString &recordLine, FieldColumns column, QStringView value);
     // Reads the fields at the log-list-line columns (the same widths).
     static QsoRecord fromListLine(QStringView line);
 
