@@ -331,7 +331,7 @@ TEST(AdifImport, ReimportingTheExportAddsNothing)
     imp.request.adifPath = exported.path;
     const adif::ImportResult r = adif::importFile(imp.request);
     ASSERT_TRUE(r.ok);
-    EXPECT_TRUE(r.imported == 0);
+    EXPECT_EQ(r.imported, 0);
     EXPECT_EQ(imp.logLines(), log);
     EXPECT_EQ(r.summary, "Aucun QSO importé dans le log F0ABC_QRP.log.\r\n"
                          "5 QSO déjà présents dans le log n'ont pas été importés");
@@ -501,7 +501,7 @@ TEST(AdifImport, RefusalsLeaveTheLogUntouched)
         const QByteArray before = imp.folder.read(imp.logName());
         const adif::ImportResult r = imp.run(c.file);
         EXPECT_FALSE(r.ok);
-        EXPECT_TRUE(r.imported == 0);
+        EXPECT_EQ(r.imported, 0);
         ASSERT_EQ(r.messages.size(), 1);
         EXPECT_TRUE(r.messages[0].contains(QString::fromUtf16(c.message))) << r.messages[0].toStdString();
         EXPECT_TRUE(r.messages[0].endsWith(u"Le log est resté tel qu'il était."_qs));
