@@ -62,7 +62,7 @@ int departements(const QStringList &args, Io &io)
     if (!options.log.rest.isEmpty())
         return usageError(io, QStringLiteral("argument inattendu « %1 ».").arg(options.log.rest.first()));
     const LogMarks map = MarkDepartements(LogStore(options.log.folder), options.log.callsign, options.log.kind,
-                                                options.band, options.mode);
+                                          options.band, options.mode);
     if (const int code = logReadFailure(options.log, io, map.status, map.error); code != ExitOk)
         return code;
     QStringList boxes;

@@ -84,7 +84,7 @@ BoxMarks MarkDepartements(const QStringList &recordLines, const QString &band, c
 }
 
 LogMarks MarkDepartements(const LogStore &store, const QString &callsign, StationKind kind,
-                                const QString &band, const QString &mode)
+                          const QString &band, const QString &mode)
 {
     const QString path = store.logPath(callsign, kind);
     return marksFromLog(path, DepartementBoxes, [&](BoxMarks &marks) {

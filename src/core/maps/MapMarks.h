@@ -40,7 +40,7 @@ struct LogMarks {
 // The same from the log file of `callsign` and `kind`, read line by line.
 // A missing log file gives an empty map.
 LogMarks MarkDepartements(const LogStore &store, const QString &callsign, StationKind kind,
-                                const QString &band, const QString &mode);
+                          const QString &band, const QString &mode);
 
 // ---- Locator fields: 100 squares per field ---------------------------------
 
