@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QThread>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace pendrel;
 using namespace pendrel::test;
@@ -63,7 +65,7 @@ TEST(ChangeJournal, EachChangeUndoneInTurnGivesBackTheFileByteForByte)
     // The first rewrite of a hand-edited log records the stretch whose line
     // ends it made CR LF; every other change holds its own lines only.
     for (const JournalEntry &e : entries.first(5))
-        EXPECT_LT(e.removed.size() + e.added.size(), 2000) << "the journal holds the change, not the log";
+        EXPECT_LT(e.removed.size() + e.addedSize, 2000) << "the journal holds the change, not the log";
     for (qsizetype i = 0; i < before.size(); ++i) {
         SCOPED_TRACE(i);
         const UndoResult r = undo(folder);
@@ -138,4 +140,51 @@ TEST(ChangeJournal, TheJournalKeepsItsLastChangesAndTheSettingsTheyMoved)
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.entry.settingsBefore, (QList<SettingValue>{{"Setup F0ABC", "Bonus", QString::number(counter - 1)}}));
     EXPECT_EQ(r.message, QStringLiteral("Annulé : ajout du QSO F%1X du 01/02/08 à 10:00.").arg(ChangeJournal::KeptEntries + 4));
+}
+
+// The entry keeps only the size and a fingerprint of what a change put in the
+// log; an entry of the former version held those bytes themselves.
+TEST(ChangeJournal, AnUndoComparesTheBytesTheChangeWroteWhateverTheEntrysForm)
+{
+    const struct {
+        const char *name;
+        bool formerEntry, editedInPlace;
+    } cases[] = {
+        {"entry of the former version", true, false},
+        {"line retyped, size and time put back", false, true},
+        {"former entry, line retyped, size and time put back", true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        prepare(folder);
+        const QByteArray original = folder.read(kFixed);
+        ASSERT_TRUE(LogStore(folder.dir()).AppendQso(kCall, StationKind::Fixed, qso("F1NEW")).ok);
+        const QString entryPath = QDir(folder.path(ChangeJournal::FolderName)).filePath("0000000001.chg");
+        QFile entry(entryPath);
+        ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+        QByteArray text = entry.readAll();
+        entry.close();
+        if (c.formerEntry) {
+            const QByteArray added = encodeLines({qso("F1NEW")});
+            text.replace("logfile ", "log ");
+            const qsizetype from = text.indexOf("addedsize "), to = text.indexOf("setting ") < 0 ? text.indexOf("end ") : text.indexOf("setting ");
+            ASSERT_GT(from, 0);
+            text.replace(from, to - from, "added " + added.toBase64() + "\n");
+            ASSERT_TRUE(entry.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            entry.write(text);
+            entry.close();
+        }
+        if (c.editedInPlace) {
+            struct stat before{};
+            ASSERT_EQ(::stat(QFile::encodeName(folder.path(kFixed)).constData(), &before), 0);
+            folder.write(kFixed, folder.read(kFixed).replace("F1NEW", "F1NEX"));
+            const timespec times[2] = {before.st_atim, before.st_mtim};
+            ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(folder.path(kFixed)).constData(), times, 0), 0);
+        }
+        const QByteArray now = folder.read(kFixed);
+        const UndoResult r = undo(folder);
+        EXPECT_EQ(r.ok, !c.editedInPlace) << r.message.toStdString();
+        EXPECT_EQ(folder.read(kFixed), c.editedInPlace ? now : original);
+    }
 }

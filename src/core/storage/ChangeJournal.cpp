@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <algorithm>
 #include <sys/stat.h>
@@ -30,6 +31,21 @@ FileState stateOf(const QString &path)
     return {qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
+// FNV-1a taken eight bytes at a time: a few milliseconds for the block of a
+// whole import. It only has to tell that bytes of the right size and time
+// are not those a change wrote, not to resist anyone.
+quint64 fingerprint(QByteArrayView bytes)
+{
+    constexpr quint64 Prime = 0x100000001b3ULL;
+    quint64 h = 0xcbf29ce484222325ULL;
+    qsizetype i = 0;
+    for (; i + 8 <= bytes.size(); i += 8)
+        h = (h ^ qFromLittleEndian<quint64>(bytes.data() + i)) * Prime;
+    for (; i < bytes.size(); ++i)
+        h = (h ^ quint8(bytes[i])) * Prime;
+    return h;
+}
+
 QByteArray field(const QString &text)
 {
     return text.toUtf8().toBase64();
@@ -41,12 +57,15 @@ QString text(const QByteArray &base64)
 }
 
 // One "name value" line per field, values in base64 so that any byte fits.
+// The log is named "logfile": entries of a former version held the added
+// bytes themselves under "log" and "added", and that version, which would
+// read this entry as one that added nothing, ignores an entry without "log".
 QByteArray serialise(const JournalEntry &e)
 {
     QByteArray out;
-    // An import's entry holds the whole block it added: its base64 goes
-    // straight into the entry, a piece at a time, without a copy of it all.
-    out.reserve(200 + (e.removed.size() + e.added.size() + 6) * 4 / 3);
+    // The whole log may have been removed (a hand-edited one made CR LF): its
+    // base64 goes straight into the entry, a piece at a time, without a copy.
+    out.reserve(300 + (e.removed.size() + 3) * 4 / 3);
     const auto line = [&out](const char *name, const QByteArray &value) {
         out.append(name).append(' ').append(value).append('\n');
     };
@@ -57,14 +76,15 @@ QByteArray serialise(const JournalEntry &e)
             out.append(QByteArray::fromRawData(bytes.constData() + at, std::min(Piece, bytes.size() - at)).toBase64());
         out.append('\n');
     };
-    line("log", field(e.logFile));
+    line("logfile", field(e.logFile));
     line("what", field(e.description));
     line("when", e.when.toString(Qt::ISODateWithMs).toLatin1());
     line("size", QByteArray::number(e.sizeAfter));
     line("mtime", QByteArray::number(e.modifiedAfterNs));
     line("offset", QByteArray::number(e.offset));
     bytesLine("removed", e.removed);
-    bytesLine("added", e.added);
+    line("addedsize", QByteArray::number(e.addedSize));
+    line("addedhash", QByteArray::number(e.addedHash));
     for (const SettingValue &s : e.settingsBefore)
         line(s.present ? "setting" : "absent", field(s.section) + ' ' + field(s.key) + ' ' + field(s.value));
     line("end", {});
@@ -80,7 +100,7 @@ bool parse(const QByteArray &bytes, JournalEntry &e)
         if (space < 0)
             continue;
         const QByteArray name = l.left(space), value = l.mid(space + 1);
-        if (name == "log")
+        if (name == "logfile" || name == "log")
             e.logFile = text(value);
         else if (name == "what")
             e.description = text(value);
@@ -94,8 +114,15 @@ bool parse(const QByteArray &bytes, JournalEntry &e)
             e.offset = value.toLongLong();
         else if (name == "removed")
             e.removed = QByteArray::fromBase64(value);
-        else if (name == "added")
-            e.added = QByteArray::fromBase64(value);
+        else if (name == "addedsize")
+            e.addedSize = value.toLongLong();
+        else if (name == "addedhash")
+            e.addedHash = value.toULongLong();
+        else if (name == "added") { // a former version's entry
+            const QByteArray added = QByteArray::fromBase64(value);
+            e.addedSize = added.size();
+            e.addedHash = fingerprint(added);
+        }
         else if (name == "setting" || name == "absent") {
             const QList<QByteArray> parts = value.split(' ');
             if (parts.size() == 3)
@@ -103,7 +130,7 @@ bool parse(const QByteArray &bytes, JournalEntry &e)
         } else if (name == "end")
             complete = true;
     }
-    return complete && !e.logFile.isEmpty() && e.offset >= 0;
+    return complete && !e.logFile.isEmpty() && e.offset >= 0 && e.addedSize >= 0;
 }
 
 } // namespace
@@ -156,7 +183,8 @@ void ChangeJournal::recordRewrite(const QString &logFile, const QString &descrip
     e.offset = head;
     // Views into the two texts, which outlive the entry written here.
     e.removed = QByteArray::fromRawData(before.constData() + head, before.size() - head - tail);
-    e.added = QByteArray::fromRawData(after.constData() + head, after.size() - head - tail);
+    e.addedSize = after.size() - head - tail;
+    e.addedHash = fingerprint(QByteArrayView(after).sliced(head, e.addedSize));
     e.settingsBefore = settingsBefore;
     record(std::move(e));
 }
@@ -168,7 +196,8 @@ void ChangeJournal::recordAppend(const QString &logFile, const QString &descript
     e.logFile = logFile;
     e.description = description;
     e.offset = sizeBefore;
-    e.added = added;
+    e.addedSize = added.size();
+    e.addedHash = fingerprint(added);
     e.settingsBefore = settingsBefore;
     record(std::move(e));
 }
@@ -242,10 +271,11 @@ UndoResult ChangeJournal::undoLast(const QString &logFile) const
     }
     const QByteArray &bytes = file.bytes;
     const bool asLeft = now.size == e.sizeAfter && now.modifiedNs == e.modifiedAfterNs
-                        && bytes.size() >= e.offset + e.added.size() && bytes.mid(e.offset, e.added.size()) == e.added;
+                        && e.offset <= bytes.size() && e.addedSize <= bytes.size() - e.offset
+                        && fingerprint(QByteArrayView(bytes).sliced(e.offset, e.addedSize)) == e.addedHash;
     // An undo killed after it restored the log but before it dropped its
     // entry: the log is already as it was before the change.
-    const bool alreadyUndone = now.size == e.sizeAfter - e.added.size() + e.removed.size()
+    const bool alreadyUndone = now.size == e.sizeAfter - e.addedSize + e.removed.size()
                                && bytes.size() >= e.offset + e.removed.size()
                                && bytes.mid(e.offset, e.removed.size()) == e.removed && now.modifiedNs != e.modifiedAfterNs
                                && !asLeft;
@@ -256,7 +286,7 @@ UndoResult ChangeJournal::undoLast(const QString &logFile) const
         return result;
     }
     if (asLeft) {
-        const QByteArray before = bytes.left(e.offset) + e.removed + bytes.mid(e.offset + e.added.size());
+        const QByteArray before = bytes.left(e.offset) + e.removed + bytes.mid(e.offset + e.addedSize);
         QString reason;
         if (!m_writer.replaceFile(path, before, &reason)) {
             result.message = QStringLiteral("Impossible d'enregistrer le log %1 (%2) : rien n'a été annulé.")

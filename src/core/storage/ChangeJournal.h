@@ -25,8 +25,10 @@ QList<SettingValue> journalledSettings(const SettingsStore &settings, const QStr
 void putBack(SettingsStore &settings, const QList<SettingValue> &values);
 
 // One change of a log file, with what reverses it: the bytes it replaced at
-// one place of the file and the bytes it put there. It grows with the change,
-// never with the log. The file's size and time of change after it tell
+// one place of the file, and the size and fingerprint of the bytes it put
+// there (an import adds a whole block: only what it removed is needed to put
+// the log back). It grows with what the change removed, never with the log.
+// The file's size and time of change after it, and the fingerprint, tell
 // whether the log is still what the change left.
 struct JournalEntry {
     qint64 id = 0;
@@ -36,7 +38,9 @@ struct JournalEntry {
     qint64 sizeAfter = 0;
     qint64 modifiedAfterNs = 0;
     qint64 offset = 0;
-    QByteArray removed, added;
+    QByteArray removed;
+    qint64 addedSize = 0;
+    quint64 addedHash = 0;
     QList<SettingValue> settingsBefore;
 };
 
