@@ -573,10 +573,13 @@ TEST(AdifImport, FileThatChangesWhileReadIsRefused)
     const struct {
         const char *what;
         std::function<void(QFile &)> change;
+        double at = 0; // share of the file read when it changes
     } cases[] = {
         {"emptied", [](QFile &f) { f.resize(0); }},
         {"cut in half", [&](QFile &f) { f.resize(file.size() / 2); }},
         {"grown", [](QFile &f) { f.open(QIODevice::Append) && f.write("<CALL:5>F1ZZZ<EOR>\n"); }},
+        // The records are parsed as the file is read: what was read of it is not imported alone.
+        {"emptied past its middle", [](QFile &f) { f.resize(0); }, 0.6},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -584,8 +587,8 @@ TEST(AdifImport, FileThatChangesWhileReadIsRefused)
         imp.setLog({logLine("F1A", "01/01/08", "10:00")});
         const QByteArray before = imp.folder.read(imp.logName());
         bool changed = false;
-        const adif::ImportResult r = imp.run(file, [&](qint64, qint64) {
-            if (!changed) {
+        const adif::ImportResult r = imp.run(file, [&](qint64 done, qint64 total) {
+            if (!changed && done >= c.at * total) {
                 QFile f(imp.request.adifPath);
                 c.change(f);
                 changed = true;
@@ -598,17 +601,6 @@ TEST(AdifImport, FileThatChangesWhileReadIsRefused)
         EXPECT_TRUE(r.messages[0].contains(u"in.adi a changé pendant sa lecture"_qs)) << r.messages[0].toStdString();
         EXPECT_EQ(imp.folder.read(imp.logName()), before);
     }
-    // Emptied once read, while its records are parsed: what was read is imported.
-    Import imp;
-    bool emptied = false;
-    const adif::ImportResult r = imp.run(file, [&](qint64 done, qint64 total) {
-        if (!emptied && done * 2 > total)
-            emptied = QFile(imp.request.adifPath).resize(0);
-        return true;
-    });
-    EXPECT_TRUE(emptied);
-    EXPECT_TRUE(r.ok);
-    EXPECT_EQ(r.imported, 40000);
 }
 
 // Files with no size to trust are read until their end: a named pipe.

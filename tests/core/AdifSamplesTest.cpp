@@ -8,6 +8,7 @@
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace pendrel;
@@ -159,4 +160,22 @@ TEST(AdifSamples, FileWithoutTimeOnIsImported)
          {{"LY310KD", &QsoRecord::Date, "01/01/24"}, {"LY310KD", &QsoRecord::QTR, "00:00"},
           {"LY310KD", &QsoRecord::Prenom, "RIMANTAS"}, {"LY310KD", &QsoRecord::QRG, "3.5 Mhz"}}},
     });
+}
+
+// Every sample, read as a slow pipe gives it, holds the same records as read
+// whole: the reader waits for the bytes that could change a record.
+TEST(AdifSamples, ReadAPieceAtATimeTheyHoldTheSameRecords)
+{
+    if (!samplesShipped())
+        GTEST_SKIP() << "ADIF samples not shipped";
+    const QStringList files = QDir(samplePath({})).entryList({"*.adi"}, QDir::Files);
+    ASSERT_GT(files.size(), 10);
+    for (const QString &file : files) {
+        SCOPED_TRACE(file.toStdString());
+        const QByteArray bytes = sampleBytes(file);
+        const QList<QByteArrayList> whole = rawRecords(bytes);
+        ASSERT_FALSE(whole.isEmpty());
+        for (const qsizetype piece : {61, 1000, 65536})
+            EXPECT_EQ(rawRecords(bytes, piece), whole) << "read " << piece << " bytes at a time";
+    }
 }

@@ -74,32 +74,46 @@ TEST(DataFolderLock, ALockLeftByADeadProcessIsTakenOver)
     EXPECT_EQ(fileLines(folder, kFixed), QStringList{qso("F1BBB")});
 }
 
-TEST(DataFolderLock, AQsoAddedWhileAnImportReadsItsFileStays)
+TEST(DataFolderLock, QsosAddedWhileAnImportReadsItsFileStay)
 {
-    TempFolder folder;
-    folder.write(kFixed, encodeLines({qso("F1AAA")}));
-    folder.write("in.adi", kAdif + kAdif);
-    adif::ImportRequest request;
-    request.dataFolder = folder.dir();
-    request.callsign = kCall;
-    request.ownLocator = "JN18GU";
-    request.power = "5";
-    request.today = QDate(2026, 3, 15);
-    request.adifPath = folder.path("in.adi");
-    bool added = false;
-    // The window logs a QSO while the import is reading its file.
-    const adif::ImportResult r = adif::importFile(request, [&](qint64, qint64) {
-        if (!added)
-            added = LogStore(folder.dir()).AppendQso(kCall, StationKind::Fixed, qso("F4LIVE", "23:00")).ok;
-        return true;
-    });
-    ASSERT_TRUE(added);
-    ASSERT_TRUE(r.ok) << r.messages.join('\n').toStdString();
-    const QStringList lines = fileLines(folder, kFixed);
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines.filter("F4LIVE").size(), 1);
-    EXPECT_EQ(lines.filter("F5ADI").size(), 2);
-    EXPECT_EQ(lines.filter("F1AAA").size(), 1);
+    const struct {
+        const char *what;
+        int added;
+    } cases[] = {
+        {"the window logs a QSO", 1},
+        // More than the room the import keeps for them in front of its block.
+        {"another program adds 600 QSOs", 600},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        folder.write(kFixed, encodeLines({qso("F1AAA")}));
+        folder.write("in.adi", kAdif + kAdif);
+        adif::ImportRequest request;
+        request.dataFolder = folder.dir();
+        request.callsign = kCall;
+        request.ownLocator = "JN18GU";
+        request.power = "5";
+        request.today = QDate(2026, 3, 15);
+        request.adifPath = folder.path("in.adi");
+        QStringList live;
+        for (int i = 0; i < c.added; ++i)
+            live << qso(QStringLiteral("F4L%1").arg(i), "09:00"); // before the imported QSOs
+        bool added = false;
+        const adif::ImportResult r = adif::importFile(request, [&](qint64, qint64) {
+            if (!added && c.added == 1)
+                added = LogStore(folder.dir()).AppendQso(kCall, StationKind::Fixed, live.first()).ok;
+            else if (!added)
+                added = (folder.write(kFixed, folder.read(kFixed) + encodeLines(live)), true);
+            return true;
+        });
+        ASSERT_TRUE(added);
+        ASSERT_TRUE(r.ok) << r.messages.join('\n').toStdString();
+        const QStringList lines = fileLines(folder, kFixed);
+        EXPECT_EQ(lines.first(c.added + 1), QStringList{qso("F1AAA")} + live);
+        EXPECT_EQ(lines.sliced(c.added + 1).filter("F5ADI").size(), 2);
+        EXPECT_EQ(lines.size(), c.added + 3);
+    }
 }
 
 TEST(LogStore, ReplaceAndDeleteActOnTheSelectedLineOnly)

@@ -4,18 +4,13 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 
 namespace pendrel::adif {
 namespace {
 
-// Large enough that a big file costs few calls, small enough that a cancel
-// from the progress dialog is felt at once.
-constexpr qsizetype ChunkBytes = qsizetype(1) << 20;
-
-AdifFileBytes failed(AdifFileBytes::Status status, const QString &error = {})
+AdifFileRead failed(AdifFileRead::Status status, const QString &error = {})
 {
-    AdifFileBytes result;
+    AdifFileRead result;
     result.status = status;
     result.error = error;
     return result;
@@ -23,47 +18,36 @@ AdifFileBytes failed(AdifFileBytes::Status status, const QString &error = {})
 
 } // namespace
 
-AdifFileBytes readAdifFile(const QString &path, const Progress &progress)
+AdifFileRead readAdifFile(const QString &path, const RecordSink &sink, const Progress &progress)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return failed(AdifFileBytes::Status::Error, frenchFileError(file));
+        return failed(AdifFileRead::Status::Error, frenchFileError(file));
     const bool regular = !file.isSequential();
     const qint64 size = regular ? file.size() : 0;
     const QDateTime modified = QFileInfo(path).lastModified();
 
-    AdifFileBytes result;
-    QByteArray &bytes = result.bytes;
-    bytes.resize(size > 0 ? size : ChunkBytes);
-    qsizetype done = 0;
-    for (;;) {
-        if (done == bytes.size()) {
-            // The buffer is full: one more byte says whether the file goes on.
-            char extra = 0;
-            const qint64 n = file.read(&extra, 1);
-            if (n < 0)
-                return failed(AdifFileBytes::Status::Error, frenchFileError(file));
-            if (n == 0)
-                break;
-            bytes.resize(bytes.size() + std::max(ChunkBytes, bytes.size() / 2));
-            bytes[done++] = extra;
-            continue;
-        }
-        const qint64 n = file.read(bytes.data() + done, std::min(ChunkBytes, bytes.size() - done));
-        if (n < 0)
-            return failed(AdifFileBytes::Status::Error, frenchFileError(file));
-        if (n == 0)
-            break;
-        done += n;
-        if (progress && !progress(done, size))
-            return failed(AdifFileBytes::Status::Cancelled);
-    }
-    bytes.truncate(done);
+    qint64 done = 0;
+    bool readFailed = false;
+    const ByteSource source = [&](char *into, qint64 max) {
+        const qint64 n = file.read(into, max);
+        readFailed = n < 0;
+        done += std::max<qint64>(n, 0);
+        return n;
+    };
+    AdifFileRead result;
+    result.summary = readRecords(source, size, sink, progress);
+    if (readFailed)
+        return failed(AdifFileRead::Status::Error, frenchFileError(file));
+    if (result.summary.cancelled)
+        return failed(AdifFileRead::Status::Cancelled);
+    if (result.summary.stopped)
+        return result; // the caller wanted no more: what follows does not matter
 
     // A file that reads 0 bytes long (as some system files do) is read to its
     // end like a pipe; any other must end where it ended when opened.
     if (regular && (file.size() != size || (size > 0 && done != size) || QFileInfo(path).lastModified() != modified))
-        return failed(AdifFileBytes::Status::Changed);
+        return failed(AdifFileRead::Status::Changed);
     return result;
 }
 

@@ -11,6 +11,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace pendrel::adif {
 namespace {
 
@@ -104,10 +106,11 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     const QString logName = LogStore::logFileName(request.callsign, request.kind);
     // A first read, line by line, to refuse early a file that cannot fit and
     // to know the QSOs already there: importing a file twice adds nothing.
-    qsizetype logLines = 0, logQsos = 0;
+    qsizetype logLines = 0, logQsos = 0, logBytes = 0;
     QSet<QString> present;
     const ReadOutcome log = forEachTextLine(logPath, [&](const QString &line) {
         ++logLines;
+        logBytes += line.size() + 2; // one byte a character, and CR LF
         if (!LogStore::isBlank(line)) {
             ++logQsos;
             present.insert(duplicateKey(line));
@@ -118,35 +121,22 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
         return refused(result, QStringLiteral("Impossible de lire le log %1 (%2).").arg(logName, log.error));
     const qsizetype room = QsoRecord::MaxQsoNumber - logQsos;
 
-    // The bar goes halfway while the file is read, the rest while it is parsed.
-    AdifFileBytes file = readAdifFile(request.adifPath, [&progress](qint64 done, qint64 total) {
-        return !progress || progress(done, 2 * total);
-    });
-    switch (file.status) {
-    case AdifFileBytes::Status::Ok:
-        break;
-    case AdifFileBytes::Status::Error:
-        return refused(result, QStringLiteral("Impossible de lire le fichier %1 (%2).").arg(adifName, file.error));
-    case AdifFileBytes::Status::Changed:
-        return refused(result, QStringLiteral("Le fichier %1 a changé pendant sa lecture : recommencez l'import "
-                                              "quand le programme qui l'écrit l'aura terminé.")
-                                   .arg(adifName));
-    case AdifFileBytes::Status::Cancelled:
-        return cancelled(result);
-    }
-
     QsoLineBuilder builder({request.kind, request.ownLocator, request.power, request.today.month()});
     builder.setPresent(std::move(present));
     QString problem;
     qsizetype records = 0;
     // The lines made are kept as they will be written, each ended by CR LF:
     // half the memory of the same lines as text, for a block of 99,999 QSOs.
-    QByteArray block;
+    // Room is kept in front of them for the log's lines that come before the
+    // block (the log as first read, and some QSOs logged meanwhile), so that
+    // the new log is made around the block instead of from a copy of it.
+    qsizetype headRoom = logBytes + 64 * 1024;
+    QByteArray block(headRoom, Qt::Uninitialized);
     bool dated = false; // whether a record had a valid date, and the moment of the first one
     qint64 when = 0;
-    const qint64 fileSize = file.bytes.size();
-    const ReadSummary summary = readRecords(
-        file.bytes,
+    // The file is parsed as it is read: only the lines made from it are kept.
+    const AdifFileRead read = readAdifFile(
+        request.adifPath,
         [&](const Record &record) {
             if (++records > room) {
                 problem = QStringLiteral("Le log %1 ne peut pas contenir plus de %2 QSO : il en contient déjà %3 "
@@ -169,11 +159,19 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
             ++result.imported;
             return true;
         },
-        [&progress, fileSize](qint64 done, qint64) { return !progress || progress(fileSize + done, 2 * fileSize); });
-
-    file.bytes.clear(); // the lines are made: the file's text is no longer needed while the log is written
-    if (summary.cancelled)
+        progress);
+    switch (read.status) {
+    case AdifFileRead::Status::Ok:
+        break;
+    case AdifFileRead::Status::Error:
+        return refused(result, QStringLiteral("Impossible de lire le fichier %1 (%2).").arg(adifName, read.error));
+    case AdifFileRead::Status::Changed:
+        return refused(result, QStringLiteral("Le fichier %1 a changé pendant sa lecture : recommencez l'import "
+                                              "quand le programme qui l'écrit l'aura terminé.")
+                                   .arg(adifName));
+    case AdifFileRead::Status::Cancelled:
         return cancelled(result);
+    }
     if (!problem.isEmpty())
         return refused(result, problem);
     if (result.imported == 0 && builder.skipped() == 0 && builder.outOfBand().isEmpty())
@@ -194,19 +192,25 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     // time); a file with no date at all goes at the end of the log. Every line
     // of the log is written back ended by CR LF.
     const auto placeBlock = [&](const QByteArray &before, QByteArray &after) {
-        qsizetype lines = 0, qsos = 0, at = -1;
+        qsizetype endedSize = 0; // the log's size with every line ended by CR LF
+        forEachLine(before, [&endedSize](QByteArrayView line) { endedSize += line.size() + 2; });
+        QByteArray ended; // only for a log with a line not so ended (hand-edited)
+        if (endedSize != before.size()) {
+            ended.reserve(endedSize);
+            forEachLine(before, [&ended](QByteArrayView line) { ended.append(line).append("\r\n", 2); });
+        }
+        const QByteArrayView log = endedSize != before.size() ? QByteArrayView(ended) : QByteArrayView(before);
+        qsizetype lines = 0, qsos = 0, at = -1, atByte = log.size();
         QString text;
-        after.reserve(before.size() + block.size() + before.count('\n') + 2); // CR LF where a line lacks them
-        forEachLine(before, [&](QByteArrayView bytes) {
+        forEachLine(log, [&](QByteArrayView bytes) {
             text = cp1252::decode(bytes);
             if (!LogStore::isBlank(text)) {
                 ++qsos;
                 if (at < 0 && dated && LogStore::moment(text) >= when) {
                     at = lines;
-                    after.append(block);
+                    atByte = bytes.data() - log.data();
                 }
             }
-            after.append(bytes).append("\r\n", 2);
             ++lines;
         });
         if (qsos + result.imported > QsoRecord::MaxQsoNumber)
@@ -214,12 +218,15 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
                                           .arg(logName)
                                           .arg(QsoRecord::MaxQsoNumber)
                                           .arg(kUntouched)};
-        if (at < 0) {
-            at = lines;
-            after.append(block);
+        result.insertedAt = at < 0 ? lines : at;
+        if (atByte > headRoom) { // more QSOs logged meanwhile than the room kept
+            block.insert(headRoom, atByte - headRoom, ' ');
+            headRoom = atByte;
         }
-        result.insertedAt = at;
-        block = QByteArray(); // its bytes are in the new log now
+        std::copy_n(log.data(), atByte, block.data() + headRoom - atByte);
+        block.append(log.sliced(atByte));
+        // The new log is the block's bytes from its first line on: no copy.
+        after = QByteArray::fromRawData(block.constData() + headRoom - atByte, block.size() - headRoom + atByte);
         return StoreResult{};
     };
     const StoreResult stored = store.rewriteLog(request.callsign, request.kind, placeBlock,

@@ -2,6 +2,9 @@
 
 #include "core/adif/AdifScanner.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace pendrel::adif {
 namespace {
 
@@ -76,13 +79,60 @@ void Record::text(QByteArrayView name, bool upper, QString &into) const
         into = into.trimmed();
 }
 
-ReadSummary readRecords(QByteArrayView bytes, const RecordSink &sink, const Progress &progress)
+namespace {
+
+// Bytes read a piece at a time from a source, the first of them dropped once
+// no record needs them.
+class Pieces {
+public:
+    explicit Pieces(const ByteSource &source) : m_source(source) {}
+
+    // Drops the bytes before `keepFrom` of those given last, reads what the
+    // source gives (up to a piece, or to as many as are kept), at least as
+    // many as are kept: a record longer than a piece is read again only a few
+    // times, not once a piece. Gives what is held now.
+    QByteArrayView moreFrom(qsizetype keepFrom)
+    {
+        const qsizetype from = m_start + keepFrom, kept = m_size - from, room = std::max(Piece, kept);
+        if (m_bytes.size() < kept + room)
+            m_bytes.resize(kept + room);
+        std::memmove(m_bytes.data(), m_bytes.constData() + from, size_t(kept));
+        m_start = 0;
+        m_size = kept;
+        do {
+            const qint64 n = m_source(m_bytes.data() + m_size, kept + room - m_size);
+            m_ended = n <= 0;
+            m_size += std::max<qint64>(n, 0);
+        } while (!m_ended && m_size < 2 * kept);
+        return QByteArrayView(m_bytes.constData(), m_size);
+    }
+    // Skips the first bytes of the file (a byte order mark).
+    QByteArrayView skip(qsizetype n)
+    {
+        m_start = n;
+        return QByteArrayView(m_bytes.constData(), m_size).sliced(n);
+    }
+    bool ended() const { return m_ended; }
+
+private:
+    // Large enough that a big file costs few reads and few records read
+    // twice, small enough that a cancel from the progress dialog is felt.
+    static constexpr qsizetype Piece = qsizetype(1) << 20;
+    const ByteSource &m_source;
+    QByteArray m_bytes; // its first m_size bytes are those read
+    qsizetype m_start = 0, m_size = 0;
+    bool m_ended = false;
+};
+
+// The records of `bytes`, which start at `offset` of the file; when `pieces`
+// is given, more bytes may follow them.
+ReadSummary readFrom(QByteArrayView bytes, qint64 offset, qint64 total, Pieces *pieces, const RecordSink &sink,
+                     const Progress &progress)
 {
     ReadSummary summary;
-    const qsizetype bom = byteOrderMarkLength(bytes);
-    const QByteArrayView body = bytes.sliced(bom);
-    Scanner scanner(body);
+    Scanner scanner(bytes);
     Record record;
+    qsizetype recordStart = 0; // where the tokens of `record` begin in `bytes`
     int tokens = 0;
 
     auto deliver = [&]() {
@@ -95,31 +145,62 @@ ReadSummary readRecords(QByteArrayView bytes, const RecordSink &sink, const Prog
     };
 
     for (;;) {
-        if (progress && ++tokens % ProgressEvery == 0 && !progress(bom + scanner.position(), bytes.size())) {
+        if (progress && ++tokens % ProgressEvery == 0 && !progress(offset + scanner.position(), total)) {
             summary.cancelled = true;
             return summary;
         }
-        switch (scanner.next()) {
+        const Scanner::Token token = scanner.next();
+        if (pieces && !pieces->ended() && scanner.reachedEnd()) {
+            // The record read so far is read again with the bytes that follow.
+            offset += recordStart;
+            bytes = pieces->moreFrom(recordStart);
+            scanner = Scanner(bytes);
+            record.fields.clear();
+            recordStart = 0;
+            continue;
+        }
+        switch (token) {
         case Scanner::Token::Field:
             record.fields.append({scanner.name(), scanner.value()});
             break;
         case Scanner::Token::EndOfHeader:
             // What came before was the header (or, later in a file, a stray one).
             record.fields.clear();
+            recordStart = scanner.position();
             break;
         case Scanner::Token::EndOfRecord:
             if (!record.fields.isEmpty() && !deliver())
                 return summary;
+            recordStart = scanner.position();
             break;
         case Scanner::Token::End:
             // A last record that was never closed by <EOR>.
             if (hasAnyValue(record))
                 deliver();
-            if (progress && !summary.stopped && !progress(bytes.size(), bytes.size()))
+            const qint64 done = offset + bytes.size();
+            if (progress && !summary.stopped && !progress(done, std::max(total, done)))
                 summary.cancelled = true;
             return summary;
         }
     }
+}
+
+} // namespace
+
+ReadSummary readRecords(QByteArrayView bytes, const RecordSink &sink, const Progress &progress)
+{
+    const qsizetype bom = byteOrderMarkLength(bytes);
+    return readFrom(bytes.sliced(bom), bom, bytes.size(), nullptr, sink, progress);
+}
+
+ReadSummary readRecords(const ByteSource &source, qint64 total, const RecordSink &sink, const Progress &progress)
+{
+    Pieces pieces(source);
+    QByteArrayView first = pieces.moreFrom(0);
+    while (first.size() < 3 && !pieces.ended()) // enough to know whether it starts with a byte order mark
+        first = pieces.moreFrom(0);
+    const qsizetype bom = byteOrderMarkLength(first);
+    return readFrom(pieces.skip(bom), bom, total, &pieces, sink, progress);
 }
 
 } // namespace pendrel::adif

@@ -47,4 +47,15 @@ struct ReadSummary {
 // record is never read from what a banner or a trailing note holds.
 ReadSummary readRecords(QByteArrayView bytes, const RecordSink &sink, const Progress &progress = {});
 
+// Gives the next bytes of a file: at most `max` of them into `into`; returns
+// how many (0 at its end, -1 on an error, which ends the read there).
+using ByteSource = std::function<qint64(char *into, qint64 max)>;
+
+// The same records from bytes that come a piece at a time, `total` of them
+// when that is known (0 otherwise): only the record being read and the piece
+// after it are held. A record is handed out once the bytes after it can no
+// longer change how it reads, so the records are those of the whole file.
+ReadSummary readRecords(const ByteSource &source, qint64 total, const RecordSink &sink,
+                        const Progress &progress = {});
+
 } // namespace pendrel::adif

@@ -32,6 +32,16 @@ bool sameName(QByteArrayView a, const char *b)
 
 Scanner::Scanner(QByteArrayView bytes) : m_bytes(bytes) {}
 
+// Where a look that would go on to `want` stops: at the end of the bytes
+// when they stop first, which is noted.
+qsizetype Scanner::stopAt(qsizetype want) const
+{
+    if (want < m_bytes.size())
+        return want;
+    m_reachedEnd = true;
+    return m_bytes.size();
+}
+
 bool Scanner::readTag(qsizetype at, Tag &tag) const
 {
     if (at != m_cachedAt) {
@@ -47,7 +57,7 @@ bool Scanner::parseTag(qsizetype at, Tag &tag) const
 {
     const qsizetype size = m_bytes.size();
     qsizetype i = at + 1;
-    const qsizetype nameStop = std::min(size, i + MaxNameLength);
+    const qsizetype nameStop = stopAt(i + MaxNameLength);
     while (i < nameStop && isNameChar(m_bytes[i]))
         ++i;
     if (i == at + 1 || i >= nameStop)
@@ -58,7 +68,7 @@ bool Scanner::parseTag(qsizetype at, Tag &tag) const
     if (m_bytes[i] == ':') {
         ++i;
         const qsizetype digits = i;
-        const qsizetype digitStop = std::min(size, i + MaxCountDigits);
+        const qsizetype digitStop = stopAt(i + MaxCountDigits);
         while (i < digitStop && m_bytes[i] >= '0' && m_bytes[i] <= '9') {
             // Capped: a count past the end of the file means "up to the end".
             if (tag.length <= size)
@@ -69,7 +79,7 @@ bool Scanner::parseTag(qsizetype at, Tag &tag) const
             return false;
         tag.hasLength = true;
         if (m_bytes[i] == ':') {
-            const qsizetype typeStop = std::min(size, ++i + MaxNameLength);
+            const qsizetype typeStop = stopAt(++i + MaxNameLength);
             while (i < typeStop && isNameChar(m_bytes[i]))
                 ++i;
             if (i >= typeStop)
@@ -103,18 +113,18 @@ qsizetype Scanner::nextTagStart(qsizetype from, bool withoutLength) const
     while (from < size) {
         const void *hit = std::memchr(m_bytes.data() + from, '<', size_t(size - from));
         if (!hit)
-            return size;
+            return stopAt(size);
         from = static_cast<const char *>(hit) - m_bytes.data();
         if (tagStartsAt(from, withoutLength))
             return from;
         ++from;
     }
-    return size;
+    return stopAt(size);
 }
 
 qsizetype Scanner::skipBlanks(qsizetype from) const
 {
-    const qsizetype stop = std::min(m_bytes.size(), from + MaxBlanksAfterValue);
+    const qsizetype stop = stopAt(from + MaxBlanksAfterValue);
     qsizetype i = from;
     while (i < stop && isBlank(m_bytes[i]))
         ++i;
@@ -165,8 +175,10 @@ qsizetype Scanner::trimEnd(qsizetype begin, qsizetype end) const
 // by the rules above; -1 when the count fits neither way.
 qsizetype Scanner::countedEnd(qsizetype begin, qsizetype length) const
 {
-    if (length > m_bytes.size() - begin)
+    if (length > m_bytes.size() - begin) {
+        m_reachedEnd = true;
         return -1; // no count can pass the end of the file
+    }
     const qsizetype byteEnd = begin + length;
     const Fit byteFit = fitAt(byteEnd);
     if (byteFit == Fit::Sure)
@@ -219,6 +231,7 @@ Scanner::Token Scanner::next()
         m_value = m_bytes.sliced(begin, end - begin);
         return Token::Field;
     }
+    stopAt(size);
     return Token::End;
 }
 

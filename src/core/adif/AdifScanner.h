@@ -32,6 +32,10 @@ public:
     QByteArrayView name() const { return m_name; }
     QByteArrayView value() const { return m_value; }
     qsizetype position() const { return m_pos; }
+    // Whether a look went up to the end of the bytes since the scanner was
+    // made: when more bytes may follow them, what was read since may read
+    // otherwise once they are there (a count past the end, a tag cut in two).
+    bool reachedEnd() const { return m_reachedEnd; }
 
 private:
     struct Tag {
@@ -52,11 +56,13 @@ private:
     qsizetype skipBlanks(qsizetype from) const;
     qsizetype utf8End(qsizetype begin, qsizetype chars, qsizetype limit) const;
     qsizetype trimEnd(qsizetype begin, qsizetype end) const;
+    qsizetype stopAt(qsizetype want) const;
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
     QByteArrayView m_name;
     QByteArrayView m_value;
+    mutable bool m_reachedEnd = false;
     // The last tag parsed: the one that ends a value is parsed while looking
     // for that end, and is the next one read.
     mutable qsizetype m_cachedAt = -1;
