@@ -108,3 +108,29 @@ TEST(TextStream, AFileChangedWhileItIsReadGivesItsLinesAsTheyWereOpened)
 }
 
 } // namespace
+
+// Every character of the code page becomes its byte, whatever surrounds it;
+// any other becomes the replacement.
+TEST(Cp1252, EachCharacterBecomesItsByteOrTheReplacement)
+{
+    QByteArray everyByte(256, '\0');
+    for (int b = 0; b < 256; ++b)
+        everyByte[b] = char(b);
+    const struct {
+        QString text;
+        QByteArray bytes;
+    } cases[] = {
+        {"", ""},
+        {"F6ABC 599 JN18GU", "F6ABC 599 JN18GU"},
+        {u"QTH de l'opérateur, après 40 caractères ASCII é"_qs, "QTH de l'op\xE9rateur, apr\xE8s 40 caract\xE8res ASCII \xE9"},
+        {u"€ œ Ÿ"_qs, "\x80 \x9C \x9F"},
+        {u"Łukasz 李"_qs, "?ukasz ?"},
+        {cp1252::decode(everyByte), everyByte},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(cp1252::encode(c.text), c.bytes) << c.text.toStdString();
+        QByteArray appended = "x";
+        cp1252::appendEncoded(appended, c.text);
+        EXPECT_EQ(appended, "x" + c.bytes) << c.text.toStdString();
+    }
+}

@@ -155,7 +155,7 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
                 when = LogStore::moment(line);
             }
             cp1252::appendEncoded(block, line);
-            block.append("\r\n", 2);
+            block.append('\r').append('\n');
             ++result.imported;
             return true;
         },

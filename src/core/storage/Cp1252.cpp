@@ -1,5 +1,7 @@
 #include "core/storage/Cp1252.h"
 
+#include <algorithm>
+
 #include <array>
 
 namespace pendrel::cp1252 {
@@ -85,6 +87,15 @@ void appendEncoded(QByteArray &out, QStringView text, char replacement)
     const qsizetype at = out.size();
     out.resize(at + text.size());
     char *dst = out.data() + at;
+    // Most text is ASCII: told at once and narrowed in a loop the compiler
+    // vectorises; the look-up is for the rest.
+    char16_t any = 0;
+    for (const QChar c : text)
+        any |= c.unicode();
+    if (any < 0x80) {
+        std::transform(text.begin(), text.end(), dst, [](QChar c) { return char(c.unicode()); });
+        return;
+    }
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
         const int b = u < 0x80 ? u : byteFor(u);
