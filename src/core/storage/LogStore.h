@@ -96,7 +96,9 @@ public:
     StoreResult modifyLog(const QString &callsign, StationKind kind, const LineEdit &edit,
                           const QString &description) const;
     // The same on the file's bytes, for a change too large to hold as lines
-    // (an import): `edit` makes the new content from the one read.
+    // (an import): `edit` makes the new content from the one read; `after`
+    // may be a view (QByteArray::fromRawData) of bytes the caller keeps
+    // until this returns.
     using ByteEdit = std::function<StoreResult(const QByteArray &before, QByteArray &after)>;
     StoreResult rewriteLog(const QString &callsign, StationKind kind, const ByteEdit &edit,
                            const QString &description) const;
