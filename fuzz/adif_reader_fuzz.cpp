@@ -28,8 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 check(!f.name.isEmpty());
                 (void)record.text(f.name, true);
             }
-            const QString line = builder.line(record);
-            check(line.isEmpty() || line.size() == QsoRecord::RecordLineLength); // empty: left out (off the bands)
+            QByteArray line;
+            const bool made = builder.appendLine(record, line);
+            check(made ? line.size() == QsoRecord::RecordLineLength + 2 && line.endsWith("\r\n") : line.isEmpty());
             return true;
         },
         [&](qint64 done, qint64 total) {

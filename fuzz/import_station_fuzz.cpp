@@ -34,9 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     adif::QsoLineBuilder builder(station);
     adif::readRecords(bytes.sliced(locatorEnd + 2), [&](const adif::Record &record) {
-        const QString line = builder.line(record);
-        check(line.isEmpty() || line.size() == QsoRecord::RecordLineLength);
-        if (!line.isEmpty()) {
+        QByteArray bytes;
+        const bool made = builder.appendLine(record, bytes);
+        check(made ? bytes.size() == QsoRecord::RecordLineLength + 2 : bytes.isEmpty());
+        if (made) {
+            const QString line = cp1252::decode(bytes);
             // The power column holds digits only (or the text of a value no
             // number can hold), never a sign from an overflow.
             check(!recordField(line, RecordColumn::Pwr).contains(u'-'));

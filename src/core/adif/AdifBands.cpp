@@ -60,6 +60,13 @@ std::optional<double> parseNumber(QStringView text)
     return whole + fraction;
 }
 
+// The band tables' own texts, shared rather than copied.
+QString staticText(const char16_t *text)
+{
+    const QStringView view(text);
+    return QString::fromRawData(reinterpret_cast<const QChar *>(view.data()), view.size());
+}
+
 const Band *bandAt(double mhz)
 {
     for (const Band &b : kBands)
@@ -73,10 +80,8 @@ const Band *bandAt(double mhz)
 QString exportBandName(QStringView logBand)
 {
     for (const Band &b : kBands)
-        if (logBand == QStringView(b.log)) {
-            const QStringView name(b.adif);
-            return QString::fromRawData(reinterpret_cast<const QChar *>(name.data()), name.size());
-        }
+        if (logBand == QStringView(b.log))
+            return staticText(b.adif);
     return {};
 }
 
@@ -85,10 +90,10 @@ QString bandFromName(QStringView adifBand)
     const QStringView name = adifBand.trimmed();
     for (const Band &b : kBands) {
         if (name.compare(QStringView(b.adif), Qt::CaseInsensitive) == 0)
-            return QString::fromUtf16(b.log);
+            return staticText(b.log);
         for (const char16_t *alias : b.aliases)
             if (alias && name == QStringView(alias))
-                return QString::fromUtf16(b.log);
+                return staticText(b.log);
     }
     return {};
 }
@@ -96,7 +101,7 @@ QString bandFromName(QStringView adifBand)
 QString bandAtMHz(double mhz)
 {
     const Band *b = bandAt(mhz);
-    return b ? QString::fromUtf16(b->log) : QString();
+    return b ? staticText(b->log) : QString();
 }
 
 QString bandFromFrequency(QStringView freq)
@@ -106,7 +111,7 @@ QString bandFromFrequency(QStringView freq)
         return {};
     for (double scale : {1.0, 1e-3, 1e-6})
         if (const Band *b = bandAt(*value * scale))
-            return QString::fromUtf16(b->log);
+            return staticText(b->log);
     return {};
 }
 

@@ -107,13 +107,15 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     // A first read, line by line, to refuse early a file that cannot fit and
     // to know the QSOs already there: importing a file twice adds nothing.
     qsizetype logLines = 0, logQsos = 0, logBytes = 0;
-    QSet<QString> present;
-    const ReadOutcome log = forEachTextLine(logPath, [&](const QString &line) {
+    QSet<QByteArray> present;
+    QByteArray key;
+    const ReadOutcome log = forEachByteLine(logPath, [&](QByteArrayView line) {
         ++logLines;
-        logBytes += line.size() + 2; // one byte a character, and CR LF
+        logBytes += line.size() + 2; // and CR LF
         if (!LogStore::isBlank(line)) {
             ++logQsos;
-            present.insert(duplicateKey(line));
+            duplicateKey(line, key);
+            present.insert(key);
         }
         return true;
     });
@@ -147,15 +149,12 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
                               .arg(adifName);
                 return false;
             }
-            const QString line = builder.line(record);
-            if (line.isEmpty())
+            if (!builder.appendLine(record, block))
                 return true;
             if (!dated && !logDate(record.raw("QSO_DATE")).isEmpty()) {
                 dated = true;
-                when = LogStore::moment(line);
+                when = LogStore::moment(cp1252::decode(QByteArrayView(block).last(QsoRecord::RecordLineLength + 2)));
             }
-            cp1252::appendEncoded(block, line);
-            block.append('\r').append('\n');
             ++result.imported;
             return true;
         },

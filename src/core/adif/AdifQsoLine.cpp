@@ -3,6 +3,7 @@
 #include "core/adif/AdifBands.h"
 #include "core/entry/Scoring.h"
 #include "core/geo/Qrb.h"
+#include "core/storage/Cp1252.h"
 #include "core/storage/NumericValue.h"
 #include "core/storage/QsoRecord.h"
 
@@ -30,7 +31,7 @@ int number(QByteArrayView s)
 }
 
 // "YYYYMMDD" -> "DD/MM/YY" in `out`; false unless eight digits of a real date.
-bool toLogDate(QByteArrayView qsoDate, char16_t (&out)[8])
+bool toLogDate(QByteArrayView qsoDate, char (&out)[8])
 {
     const QByteArrayView d = qsoDate.trimmed();
     if (d.size() != 8 || !allDigits(d) || !QDate(number(d.first(4)), number(d.sliced(4, 2)), number(d.sliced(6, 2))).isValid())
@@ -41,7 +42,7 @@ bool toLogDate(QByteArrayView qsoDate, char16_t (&out)[8])
 }
 
 // "HHMM[SS]" -> "HH:MM" in `out`; false unless it starts with a real time.
-bool toLogTime(QByteArrayView timeOn, char16_t (&out)[5])
+bool toLogTime(QByteArrayView timeOn, char (&out)[5])
 {
     const QByteArrayView t = timeOn.trimmed();
     if (t.size() < 4 || !allDigits(t) || !QTime(number(t.first(2)), number(t.sliced(2, 2))).isValid())
@@ -49,6 +50,48 @@ bool toLogTime(QByteArrayView timeOn, char16_t (&out)[5])
     const char picks[5] = {t[0], t[1], ':', t[2], t[3]};
     std::copy_n(picks, 5, out);
     return true;
+}
+
+// A record line being made: blanks, and each value put in its columns.
+struct LineBytes {
+    char bytes[QsoRecord::RecordLineLength + 2];
+    LineBytes()
+    {
+        std::fill_n(bytes, QsoRecord::RecordLineLength, ' ');
+        bytes[QsoRecord::RecordLineLength] = '\r';
+        bytes[QsoRecord::RecordLineLength + 1] = '\n';
+    }
+    // Left-aligned, cut to the column's width.
+    void put(FieldColumns column, QByteArrayView value)
+    {
+        std::copy_n(value.data(), std::min<qsizetype>(value.size(), column.width), bytes + column.start);
+    }
+    // Computed values (numbers, band names) are ASCII.
+    void put(FieldColumns column, QStringView value)
+    {
+        const qsizetype n = std::min<qsizetype>(value.size(), column.width);
+        for (qsizetype i = 0; i < n; ++i)
+            bytes[column.start + i] = value[i].unicode() < 0x80 ? char(value[i].unicode()) : '?';
+    }
+};
+
+QByteArrayView trimmedField(QByteArrayView line, FieldColumns column)
+{
+    if (line.size() <= column.start)
+        return {};
+    QByteArrayView f = line.sliced(column.start, std::min<qsizetype>(column.width, line.size() - column.start));
+    while (!f.isEmpty() && cp1252::isSpace(f.front()))
+        f = f.sliced(1);
+    while (!f.isEmpty() && cp1252::isSpace(f.back()))
+        f.chop(1);
+    return f;
+}
+
+// Bytes of the code page as text, in a buffer reused from one record to the next.
+void widen(QByteArrayView bytes, QString &into)
+{
+    into.resize(bytes.size());
+    cp1252::decodeInto(bytes, into.data());
 }
 
 // The texts the operator is shown for a replaced value.
@@ -65,14 +108,14 @@ const char16_t *const kMessages[] = {
 
 QString logDate(QByteArrayView qsoDate)
 {
-    char16_t out[8];
-    return toLogDate(qsoDate, out) ? QString::fromUtf16(out, 8) : QString();
+    char out[8];
+    return toLogDate(qsoDate, out) ? QString::fromLatin1(out, 8) : QString();
 }
 
 QString logTime(QByteArrayView timeOn)
 {
-    char16_t out[5];
-    return toLogTime(timeOn, out) ? QString::fromUtf16(out, 5) : QString();
+    char out[5];
+    return toLogTime(timeOn, out) ? QString::fromLatin1(out, 5) : QString();
 }
 
 QsoLineBuilder::QsoLineBuilder(ImportStation station) : m_station(std::move(station))
@@ -81,126 +124,128 @@ QsoLineBuilder::QsoLineBuilder(ImportStation station) : m_station(std::move(stat
     // hundreds of digits would overflow; the column keeps its first two digits.
     m_powerWatts = std::floor(numericValue(m_station.power));
     m_power = QString::number(m_powerWatts, 'f', 0);
+    m_ownLocatorBytes = cp1252::encode(m_station.ownLocator);
+    m_powerBytes = cp1252::encode(m_power);
 }
 
+// A value as the line holds it, as text for the rules that read text.
+QStringView QsoLineBuilder::text(QByteArrayView value, bool upper)
+{
+    widen(logValue(value, upper, m_bytes), m_scratch);
+    return m_scratch;
+}
 
-QString QsoLineBuilder::band(const Record &record)
+QString QsoLineBuilder::band(const Values &values)
 {
     // FREQ says more than BAND when both are given; BAND stands in for a FREQ that fits no band.
-    if (record.hasValue("FREQ")) {
-        record.text("FREQ", false, m_scratch);
-        const QString b = bandFromFrequency(m_scratch);
-        if (!b.isEmpty())
+    if (!values[FREQ].isNull())
+        if (const QString b = bandFromFrequency(text(values[FREQ], false)); !b.isEmpty())
             return b;
-    }
-    record.text("BAND", true, m_scratch);
-    return bandFromName(m_scratch);
+    return bandFromName(text(values[BAND], true));
 }
 
-QString QsoLineBuilder::bandNamed(const Record &record)
+void duplicateKey(QByteArrayView line, QByteArray &key)
 {
-    record.text("BAND", true, m_scratch);
-    if (!m_scratch.isEmpty())
-        return m_scratch;
-    record.text("FREQ", false, m_scratch);
-    return m_scratch.isEmpty() ? QString() : QStringLiteral("FREQ ") + m_scratch;
-}
-
-QString duplicateKey(QStringView line)
-{
-    QString key;
-    key.reserve(48);
-    key.append(recordField(line, RecordColumn::Indicatif).trimmed());
+    key.resize(0);
+    key.append(trimmedField(line, RecordColumn::Indicatif));
     for (FieldColumns c : {RecordColumn::Date, RecordColumn::QTR, RecordColumn::QRG, RecordColumn::Mode})
-        key.append(u'|').append(recordField(line, c).trimmed());
-    return key;
+        key.append('|').append(trimmedField(line, c));
 }
 
-// Each value goes straight into its column of a blank line.
-QString QsoLineBuilder::line(const Record &record)
+// Each value goes straight into its columns of a blank line, as the bytes
+// the log file holds.
+bool QsoLineBuilder::appendLine(const Record &record, QByteArray &out)
 {
+    static const QByteArrayView names[WantedCount] = {"CALL", "NAME",  "GRIDSQUARE", "QSO_DATE", "TIME_ON", "MODE",
+                                                      "FREQ", "BAND",  "RST_RCVD",   "RST_SENT", "QTH"};
+    Values values;
+    record.firstValues(names, values.data(), WantedCount);
+    // A record left out leaves no trace in the counts of written QSOs.
     ++m_written;
     const std::array<int, MissingKinds> missingBefore = m_missing;
-    QString line(QsoRecord::RecordLineLength, u' ');
-    auto put = [&line](FieldColumns column, QStringView value) { QsoRecord::writeField(line, column, value); };
-    auto putText = [&](FieldColumns column, const char *name, QStringView replacement = {}) {
-        record.text(name, true, m_scratch);
-        put(column, m_scratch.isEmpty() ? replacement : QStringView(m_scratch));
-    };
-
-    record.text("CALL", true, m_call);
-    if (m_call.isEmpty()) {
-        ++m_missing[Call];
-        m_call = QStringLiteral("FXXXX");
-    }
-    m_call.truncate(12);
-    put(RecordColumn::Indicatif, m_call);
-    putText(RecordColumn::Prenom, "NAME");
-    record.text("GRIDSQUARE", true, m_locator);
-    m_locator.truncate(6);
-    put(RecordColumn::Loc, m_locator);
-
-    // A value that is there but cannot be read is told apart from no value.
-    const QByteArrayView qsoDate = record.raw("QSO_DATE");
-    char16_t date[8];
-    if (!toLogDate(qsoDate, date)) {
-        ++m_missing[qsoDate.isEmpty() ? Date : BadDate];
-        std::copy_n(u"01/01/00", 8, date);
-    }
-    put(RecordColumn::Date, QStringView(date, 8));
-    const QByteArrayView timeOn = record.raw("TIME_ON");
-    char16_t time[5];
-    if (!toLogTime(timeOn, time)) {
-        ++m_missing[timeOn.isEmpty() ? Time : BadTime];
-        std::copy_n(u"00:00", 5, time);
-    }
-    put(RecordColumn::QTR, QStringView(time, 5));
-
-    putText(RecordColumn::Mode, "MODE", u"XXX");
-    // A fourth character of the mode (RTTY, JT65) takes the blank column before the band.
-    if (m_scratch.size() > 3)
-        line[RecordColumn::Mode.start + 3] = m_scratch[3];
-    const bool lowPowerMode = !m_scratch.isEmpty() && allowedPowerWatts(m_scratch) == 5;
-    // A record skipped leaves no trace in the counts of written QSOs.
     const auto skip = [&] {
         --m_written;
         m_missing = missingBefore;
-        return QString();
+        return false;
     };
-    QString qrg = band(record);
+    LineBytes line;
+    const auto putText = [&](FieldColumns column, QByteArrayView value, QByteArrayView replacement = {}) {
+        const QByteArrayView bytes = logValue(value, true, m_bytes);
+        line.put(column, bytes.isEmpty() ? replacement : bytes);
+        return bytes;
+    };
+
+    QByteArrayView call = logValue(values[CALL], true, m_bytes);
+    if (call.isEmpty()) {
+        ++m_missing[Call];
+        call = "FXXXX";
+    }
+    line.put(RecordColumn::Indicatif, call);
+    widen(call.first(std::min<qsizetype>(call.size(), RecordColumn::Indicatif.width)), m_call);
+    putText(RecordColumn::Prenom, values[NAME]);
+    const QByteArrayView locator = putText(RecordColumn::Loc, values[GRIDSQUARE]);
+    widen(locator.first(std::min<qsizetype>(locator.size(), RecordColumn::Loc.width)), m_locator);
+
+    // A value that is there but cannot be read is told apart from no value.
+    char date[8];
+    if (!toLogDate(values[QSO_DATE], date)) {
+        ++m_missing[values[QSO_DATE].isEmpty() ? Date : BadDate];
+        std::copy_n("01/01/00", 8, date);
+    }
+    line.put(RecordColumn::Date, QByteArrayView(date, 8));
+    char time[5];
+    if (!toLogTime(values[TIME_ON], time)) {
+        ++m_missing[values[TIME_ON].isEmpty() ? Time : BadTime];
+        std::copy_n("00:00", 5, time);
+    }
+    line.put(RecordColumn::QTR, QByteArrayView(time, 5));
+
+    const QByteArrayView mode = putText(RecordColumn::Mode, values[MODE], "XXX");
+    // A fourth character of the mode (RTTY, JT65) takes the blank column before the band.
+    if (mode.size() > 3)
+        line.bytes[RecordColumn::Mode.start + 3] = mode[3];
+    widen(mode, m_scratch);
+    const bool lowPowerMode = !m_scratch.isEmpty() && allowedPowerWatts(m_scratch) == 5;
+    QString qrg = band(values);
     if (qrg.isEmpty()) {
         // A band named but not one of the contest (60 m, 4 m): the QSO is not
         // the contest's, and 1.8 Mhz would score it on a band it was not on.
-        if (const QString named = bandNamed(record); !named.isEmpty()) {
+        QString named = record.text("BAND", true);
+        if (const QString freq = record.text("FREQ"); named.isEmpty() && !freq.isEmpty())
+            named = QStringLiteral("FREQ ") + freq;
+        if (!named.isEmpty()) {
             ++m_outOfBand[named];
             return skip();
         }
         ++m_missing[Band];
         qrg = QStringLiteral("1.8 Mhz");
     }
-    put(RecordColumn::QRG, qrg);
-    if (!m_present.isEmpty() && m_present.contains(duplicateKey(line))) {
-        ++m_skipped;
-        return skip();
+    line.put(RecordColumn::QRG, qrg);
+    if (!m_present.isEmpty()) {
+        duplicateKey(QByteArrayView(line.bytes, QsoRecord::RecordLineLength), m_key);
+        if (m_present.contains(m_key)) {
+            ++m_skipped;
+            return skip();
+        }
     }
     if (lowPowerMode)
         ++m_lowPowerModeQsos;
-    putText(RecordColumn::RstR, "RST_RCVD", u"XX");
-    putText(RecordColumn::RstE, "RST_SENT", u"XX");
-    record.text("QTH", true, m_scratch);
-    put(RecordColumn::QTH, QStringView(m_scratch).left(20));
+    putText(RecordColumn::RstR, values[RST_RCVD], "XX");
+    putText(RecordColumn::RstE, values[RST_SENT], "XX");
+    putText({RecordColumn::QTH.start, 20}, values[QTH]); // of its thirty columns, the first twenty
 
     // No QRB for a locator of fewer than six characters: the column then reads 0.
     QString qrb = m_locator.size() < 6 ? QString() : QrbText(m_station.ownLocator, m_locator);
     if (qrb.isEmpty())
         qrb = QStringLiteral("0");
-    put(RecordColumn::QRB, qrb);
-    put(RecordColumn::MyLoc, m_station.ownLocator);
-    put(RecordColumn::Pwr, m_power);
-    put(RecordColumn::KmW, KmPerWatt(qrb, m_power));
-    put(RecordColumn::Pts, QsoPoints(m_station.kind, m_call));
-    put(RecordColumn::Bonus, OutingBonus(m_station.kind, m_written, m_station.currentMonth));
-    return line;
+    line.put(RecordColumn::QRB, qrb);
+    line.put(RecordColumn::MyLoc, m_ownLocatorBytes);
+    line.put(RecordColumn::Pwr, m_powerBytes);
+    line.put(RecordColumn::KmW, KmPerWatt(qrb, m_power));
+    line.put(RecordColumn::Pts, QsoPoints(m_station.kind, m_call));
+    line.put(RecordColumn::Bonus, OutingBonus(m_station.kind, m_written, m_station.currentMonth));
+    out.append(line.bytes, sizeof line.bytes);
+    return true;
 }
 
 QStringList QsoLineBuilder::messages() const

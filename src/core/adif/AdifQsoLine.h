@@ -26,8 +26,9 @@ QString logDate(QByteArrayView qsoDate);
 QString logTime(QByteArrayView timeOn);
 
 // What makes two QSOs of a log the same one: callsign, date, time to the
-// minute, band and mode, as a record line holds them.
-QString duplicateKey(QStringView recordLine);
+// minute, band and mode, as a record line holds them (in the log's code page);
+// written into `key`, whose buffer is reused.
+void duplicateKey(QByteArrayView recordLine, QByteArray &key);
 
 // Turns the records of one import into record lines, in order: replacement
 // values for what a record lacks, QRB from the locators, points, the bonus of
@@ -36,12 +37,14 @@ class QsoLineBuilder {
 public:
     explicit QsoLineBuilder(ImportStation station);
 
-    QString line(const Record &record);
+    // Appends the record's line to `out` as the log file holds it (code page,
+    // CR LF); false, with nothing appended, for a record left out.
+    bool appendLine(const Record &record, QByteArray &out);
     int written() const { return m_written; }
-    // The QSOs already in the log (their duplicateKey): line() skips a record
-    // whose QSO is one of them, returns an empty text, and counts it apart,
-    // neither written nor replaced, so the bonus goes to the fifth QSO added.
-    void setPresent(QSet<QString> keys) { m_present = std::move(keys); }
+    // The QSOs already in the log (their duplicateKey): appendLine() leaves
+    // out a record whose QSO is one of them and counts it apart, neither
+    // written nor replaced, so the bonus goes to the fifth QSO added.
+    void setPresent(QSet<QByteArray> keys) { m_present = std::move(keys); }
     int skipped() const { return m_skipped; }
     // Records whose band or frequency is on none of the contest's bands, by
     // the BAND they name (else "FREQ" and the frequency): not imported.
@@ -54,20 +57,24 @@ public:
     QStringList messages() const;
 
 private:
-    QString band(const Record &record);
-    QString bandNamed(const Record &record);
+    enum Wanted { CALL, NAME, GRIDSQUARE, QSO_DATE, TIME_ON, MODE, FREQ, BAND, RST_RCVD, RST_SENT, QTH, WantedCount };
+    using Values = std::array<QByteArrayView, WantedCount>;
+    QString band(const Values &values);
+    QStringView text(QByteArrayView value, bool upper);
 
     enum Missing { Call, Date, BadDate, Time, BadTime, Band, MissingKinds };
     ImportStation m_station;
     QString m_power; // whole watts, as written in the line
+    QByteArray m_ownLocatorBytes, m_powerBytes;
     int m_written = 0;
     int m_skipped = 0;
     int m_lowPowerModeQsos = 0;
     double m_powerWatts = 0;
     QMap<QString, int> m_outOfBand;
-    QSet<QString> m_present;
+    QSet<QByteArray> m_present;
     std::array<int, MissingKinds> m_missing{};
-    QString m_call, m_locator, m_scratch; // buffers reused from one record to the next
+    QByteArray m_bytes, m_key; // for the values of one record, reused from one to the next
+    QString m_call, m_locator, m_scratch;
 };
 
 } // namespace pendrel::adif

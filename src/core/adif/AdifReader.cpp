@@ -1,6 +1,7 @@
 #include "core/adif/AdifReader.h"
 
 #include "core/adif/AdifScanner.h"
+#include "core/storage/Cp1252.h"
 
 #include <algorithm>
 #include <cstring>
@@ -51,32 +52,21 @@ QByteArrayView Record::raw(QByteArrayView name) const
 
 QString Record::text(QByteArrayView name, bool upper) const
 {
-    QString out;
-    text(name, upper, out);
-    return out;
+    QByteArray buffer;
+    return cp1252::decode(logValue(raw(name), upper, buffer));
 }
 
-void Record::text(QByteArrayView name, bool upper, QString &into) const
+void Record::firstValues(const QByteArrayView *names, QByteArrayView *values, qsizetype count) const
 {
-    const QByteArrayView value = raw(name).trimmed();
-    // Most values are plain ASCII: one pass, into the buffer already there.
-    into.resize(value.size());
-    QChar *dst = into.data();
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        char c = value[i];
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            into = logSafeText(decodeValue(value), upper).trimmed();
-            return;
-        }
-        if (c < 0x20 || c == 0x7F)
-            c = ' ';
-        else if (upper && c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-        dst[i] = QLatin1Char(c);
+    std::fill_n(values, count, QByteArrayView());
+    for (const Field &f : fields) {
+        for (qsizetype i = 0; i < count; ++i)
+            if (names[i].size() == f.name.size() && sameName(f.name, names[i])) {
+                if (values[i].isNull() && !isBlankValue(f.value))
+                    values[i] = f.value;
+                break;
+            }
     }
-    // A control character at either end has become a blank.
-    if (!into.isEmpty() && (into.front() == u' ' || into.back() == u' '))
-        into = into.trimmed();
 }
 
 namespace {

@@ -21,11 +21,11 @@ public:
 
     // The first value of `name` (any case) that is not blank; empty when none.
     QByteArrayView raw(QByteArrayView name) const;
-    // That value decoded (see decodeValue), trimmed and made fit for a log file
-    // (see logSafeText).
+    // That value as a log line holds it (see logValue).
     QString text(QByteArrayView name, bool upper = false) const;
-    // The same, written into `into` (whose buffer is reused: no allocation per field).
-    void text(QByteArrayView name, bool upper, QString &into) const;
+    // The first value not blank of each of `names` (any case) into `values`,
+    // null when none: one pass over the fields for all the names.
+    void firstValues(const QByteArrayView *names, QByteArrayView *values, qsizetype count) const;
     bool hasValue(QByteArrayView name) const { return !raw(name).isEmpty(); }
 };
 

@@ -76,4 +76,25 @@ QString logSafeText(QStringView text, bool upper)
     return out;
 }
 
+QByteArrayView logValue(QByteArrayView value, bool upper, QByteArray &buffer)
+{
+    value = value.trimmed();
+    buffer.resize(value.size());
+    char *dst = buffer.data();
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        char c = value[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            buffer = cp1252::encode(logSafeText(decodeValue(value), upper).trimmed());
+            return buffer;
+        }
+        if (c < 0x20 || c == 0x7F)
+            c = ' ';
+        else if (upper && c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+        dst[i] = c;
+    }
+    // A control character at either end has become a blank.
+    return QByteArrayView(buffer).trimmed();
+}
+
 } // namespace pendrel::adif

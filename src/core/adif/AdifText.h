@@ -18,4 +18,10 @@ QString decodeValue(QByteArrayView bytes);
 // With `upper`, letters are also put in upper case where windows-1252 has it.
 QString logSafeText(QStringView text, bool upper);
 
+// A value as a log line holds it: trimmed, decoded (decodeValue), made fit for
+// the log (logSafeText, upper case with `upper`) and trimmed again, in the
+// log's code page. Most values are plain ASCII and are done in one pass in
+// `buffer`, reused from one value to the next. A view into `buffer`.
+QByteArrayView logValue(QByteArrayView value, bool upper, QByteArray &buffer);
+
 } // namespace pendrel::adif

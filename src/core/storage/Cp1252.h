@@ -11,6 +11,13 @@ QString decode(QByteArrayView bytes);
 // Decodes `bytes` into the `bytes.size()` characters at `out`.
 void decodeInto(QByteArrayView bytes, QChar *out);
 bool canEncode(QChar c);
+// A byte whose character QString's trimming takes away: the ASCII blanks
+// and the no-break space.
+inline bool isSpace(char byte)
+{
+    const auto b = static_cast<unsigned char>(byte);
+    return b == ' ' || (b >= '\t' && b <= '\r') || b == 0xA0;
+}
 // Index of the first character windows-1252 cannot hold, or -1.
 qsizetype firstUnencodable(QStringView text);
 // Upper case, letter by letter, keeping a letter whose capital the code page

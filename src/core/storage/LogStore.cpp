@@ -32,6 +32,11 @@ bool LogStore::isBlank(QStringView line)
     return line.trimmed().isEmpty();
 }
 
+bool LogStore::isBlank(QByteArrayView lineBytes)
+{
+    return std::all_of(lineBytes.begin(), lineBytes.end(), cp1252::isSpace);
+}
+
 namespace {
 
 // Numbers the list lines and adds up the totals, one QSO at a time. The
@@ -79,15 +84,6 @@ private:
     QString m_best;
 };
 
-// Blank as QString::trimmed sees it, for the two blanks windows-1252 has.
-bool isBlankBytes(QByteArrayView line)
-{
-    return std::all_of(line.begin(), line.end(), [](char c) {
-        const auto b = static_cast<unsigned char>(c);
-        return b == ' ' || (b >= '\t' && b <= '\r') || b == 0xA0;
-    });
-}
-
 } // namespace
 
 LogView LogStore::buildView(const QStringList &recordLines, bool *tooMany)
@@ -103,7 +99,7 @@ LogView LogStore::buildView(QByteArrayView fileBytes, bool *tooMany)
 {
     ViewBuilder builder(fileBytes.size() / (QsoRecord::RecordLineLength + 2) + 1);
     forEachLine(fileBytes, [&builder](QByteArrayView line) {
-        if (!isBlankBytes(line))
+        if (!isBlank(line))
             builder.add(listLineFromRecordBytes(line, builder.nextNumber()));
     });
     return builder.finish(tooMany);

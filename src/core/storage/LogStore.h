@@ -124,6 +124,8 @@ public:
     static qint64 moment(QStringView recordLine);
     // True for a line that holds no QSO (empty or blanks only).
     static bool isBlank(QStringView line);
+    // The same for the line's bytes in the code page.
+    static bool isBlank(QByteArrayView lineBytes);
 
 private:
     StoreResult failure(const QString &path, const QString &reason) const;

@@ -106,6 +106,16 @@ FileBytes readFileBytes(const QString &path, qint64 maxBytes)
 
 ReadOutcome forEachTextLine(const QString &path, const std::function<bool(const QString &)> &visit)
 {
+    return forEachByteLine(path, [&visit](QByteArrayView bytes) {
+        // A new string each time: a caller that keeps the line keeps it without a copy.
+        QString line(bytes.size(), Qt::Uninitialized);
+        cp1252::decodeInto(bytes, line.data());
+        return visit(line);
+    });
+}
+
+ReadOutcome forEachByteLine(const QString &path, const std::function<bool(QByteArrayView)> &visit)
+{
     const OpenedFile opened = openForReading(path, MaxTextFileBytes);
     if (opened.fd < 0)
         return {opened.status, opened.error};
@@ -123,10 +133,7 @@ ReadOutcome forEachTextLine(const QString &path, const std::function<bool(const 
     auto deliver = [&](QByteArrayView bytes) {
         if (bytes.endsWith('\r'))
             bytes.chop(1);
-        // A new string each time: a caller that keeps the line keeps it without a copy.
-        QString line(bytes.size(), Qt::Uninitialized);
-        cp1252::decodeInto(bytes, line.data());
-        return visit(line);
+        return visit(bytes);
     };
     while (left > 0) {
         const qint64 got = file.read(buffer.data(), std::min(Chunk, left));

@@ -41,6 +41,8 @@ struct ReadOutcome {
 // file's text: each line is handed to `visit`, which returns false to stop.
 // The lines are those the file held when it was opened.
 ReadOutcome forEachTextLine(const QString &path, const std::function<bool(const QString &)> &visit);
+// The same with each line as the file's bytes, without its line end.
+ReadOutcome forEachByteLine(const QString &path, const std::function<bool(QByteArrayView)> &visit);
 // Calls `visit` with each line of `bytes` (split on LF, the CR before it
 // dropped; a last line without its line end counts).
 template <typename Visit>
