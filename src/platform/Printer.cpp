@@ -18,8 +18,8 @@ QList<SheetJob> sheetJobs(const QList<PrintStep> &steps)
     const qsizetype head = sheets ? 2 : 1; // what a following job starts with
     PrintStep font = PrintStep::font(PrintFontFamily, 10, false);
     for (const PrintStep &step : steps) {
-        if (step.kind == PrintStep::Kind::Font)
-            font = step;
+        if (step.setsFont())
+            font = PrintStep::font(step.fontFamily(), step.pointSize, step.bold);
         if (step.kind == PrintStep::Kind::Question) {
             jobs.last().question = step.text;
             // The next job starts as the first did, in the font in use.

@@ -23,13 +23,17 @@ struct PrintStep {
     // millimetres from the sheet's top-left corner; `secondColumn` is where
     // the right label starts): the printer draws them there, squeezed evenly
     // when they would not fit.
-    enum class Kind { Font, Line, BlankLine, NewPage, EndJob, AbandonJob, Sheets, Question, Place };
+    // A Line or BlankLine may carry its font (pointSize above 0): it is then
+    // printed in the printing font of that size and weight, which stays in use
+    // after it, as after a Font step. Labels change font every few lines of
+    // hundreds of thousands; a step for each change would be half their steps.
+    enum class Kind : quint8 { Font, Line, BlankLine, NewPage, EndJob, AbandonJob, Sheets, Question, Place };
     Kind kind = Kind::Line;
-    QString text;          // Line: the text; Font: the family
-    int pointSize = 0;     // Font; Place: the row on the sheet, from 1
-    bool bold = false;     // Font
+    bool bold = false;     // Font, or a Line or BlankLine that carries its font
+    int pointSize = 0;     // Font, or a Line or BlankLine that carries its font; Place: the row on the sheet, from 1
     int split = 0;         // Line in a placed row: the column where the right label's text starts (0: none)
     int lines = 1;         // BlankLine: how many (a run of blank lines is one step)
+    QString text;          // Line: the text; Font: the family
     QRectF area;           // Place
     double secondColumn = 0; // Place
 
@@ -53,6 +57,13 @@ struct PrintStep {
         step.split = split;
         return step;
     }
+    static PrintStep lineIn(int pointSize, bool bold, const QString &text, int split = 0)
+    {
+        PrintStep step = line(text, split);
+        step.pointSize = pointSize;
+        step.bold = bold;
+        return step;
+    }
     static PrintStep place(int row, const QRectF &area, double secondColumn)
     {
         PrintStep step = of(Kind::Place);
@@ -68,6 +79,18 @@ struct PrintStep {
         step.lines = count;
         return step;
     }
+    static PrintStep blankLinesIn(int pointSize, int count)
+    {
+        PrintStep step = blankLines(count);
+        step.pointSize = pointSize;
+        return step;
+    }
+    // Whether the step changes the font: a Font step, or a line that carries its font.
+    bool setsFont() const
+    {
+        return kind == Kind::Font || (pointSize > 0 && (kind == Kind::Line || kind == Kind::BlankLine));
+    }
+    QString fontFamily() const { return kind == Kind::Font ? text : PrintFontFamily; }
     static PrintStep newPage() { return of(Kind::NewPage); }
     static PrintStep endJob() { return of(Kind::EndJob); }
     static PrintStep abandonJob() { return of(Kind::AbandonJob); }

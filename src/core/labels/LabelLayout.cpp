@@ -142,30 +142,34 @@ void addPart(Text &t, int i, const LabelJob &job, const LabelQso &q, bool left)
     }
 }
 
-// Emits font changes only where the size or the weight changes.
+// Gives a line its font only where the size or the weight changes.
 class StepWriter {
 public:
     QList<PrintStep> steps;
     void line(int size, bool bold, const QString &text, int split)
     {
-        font(size, bold);
-        steps.append(PrintStep::line(text, split));
+        steps.append(PrintStep::lineIn(changes(size, bold) ? size : 0, bold, text, split));
     }
     void blank(int size, int count = 1)
     {
-        font(size, false);
         if (count > 0)
-            steps.append(PrintStep::blankLines(count));
+            steps.append(PrintStep::blankLinesIn(changes(size, false) ? size : 0, count));
+    }
+    // The printing font, before anything is printed.
+    void start(int size)
+    {
+        steps.append(PrintStep::font(PrintFontFamily, size, false));
+        changes(size, false);
     }
 
 private:
-    void font(int size, bool bold)
+    bool changes(int size, bool bold)
     {
         if (size == m_size && bold == m_bold)
-            return;
-        steps.append(PrintStep::font(PrintFontFamily, size, bold));
+            return false;
         m_size = size;
         m_bold = bold;
+        return true;
     }
     int m_size = 0;
     bool m_bold = false;
@@ -243,9 +247,9 @@ RowLines rowLines(const LabelJob &job, const QString &left, const QString *right
 QList<PrintStep> labelSteps(const LabelJob &job)
 {
     StepWriter out;
-    out.steps.reserve(20 * (job.qsoLines.size() / 2 + 2)); // about the steps of a row, a row for two QSOs
+    out.steps.reserve(12 * (job.qsoLines.size() / 2 + 2)); // about the steps of a row, a row for two QSOs
     out.steps.append(PrintStep::sheets());
-    out.blank(10, 0); // the printing font, before anything is printed
+    out.start(10);
     const Spacing space = spacing(job.format);
     const LabelStock &stock = labelStock(job.format);
     int rows = 0;
@@ -276,11 +280,12 @@ QStringList stepLines(const QList<PrintStep> &steps)
     int size = 0;
     bool bold = false;
     for (const PrintStep &step : steps) {
-        switch (step.kind) {
-        case PrintStep::Kind::Font:
+        if (step.setsFont()) {
             size = step.pointSize;
             bold = step.bold;
-            break;
+        }
+        switch (step.kind) {
+        case PrintStep::Kind::Font: break;
         case PrintStep::Kind::Line:
             out.append(QStringLiteral("L %1 %2 ").arg(size).arg(bold ? QStringLiteral("B") : QStringLiteral("N")) +
                        step.text);

@@ -34,10 +34,11 @@ double rowHeight(const QList<PrintStep> &steps, qsizetype from, QFont font, doub
         if (step.kind == PrintStep::Kind::Place || step.kind == PrintStep::Kind::EndJob ||
             step.kind == PrintStep::Kind::AbandonJob || step.kind == PrintStep::Kind::Question)
             break;
-        if (step.kind == PrintStep::Kind::Font) {
-            font = printFont(step.text, step.pointSize, step.bold);
+        if (step.setsFont()) {
+            font = printFont(step.fontFamily(), step.pointSize, step.bold);
             font.setPointSizeF(font.pointSizeF() * scale);
-        } else if (step.kind == PrintStep::Kind::Line || step.kind == PrintStep::Kind::BlankLine) {
+        }
+        if (step.kind == PrintStep::Kind::Line || step.kind == PrintStep::Kind::BlankLine) {
             const QFontMetrics m = device ? QFontMetrics(font, device) : QFontMetrics(font);
             height += m.lineSpacing() * step.lines;
             if (step.kind == PrintStep::Kind::Line)
@@ -91,6 +92,8 @@ StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surfac
             break;
         case PrintStep::Kind::Line:
         case PrintStep::Kind::BlankLine:
+            if (step.setsFont())
+                setFont(printFont(step.fontFamily(), step.pointSize, step.bold));
             // A run of blank lines is one step: each line still turns the page when it must.
             for (int n = 0; n < step.lines; ++n) {
                 const QFontMetrics m = metrics();
