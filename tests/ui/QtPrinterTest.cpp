@@ -118,6 +118,43 @@ TEST(QtPrinter, ARunOfBlankLinesTurnsThePagesItsLinesWould)
     EXPECT_EQ(walk(true), single);
 }
 
+// A line or a run of blank lines may carry its font instead of a Font step
+// before it: the walk (free or in a placed row, which it may squeeze) and the
+// next sheet's job see the same fonts.
+TEST(QtPrinter, ALineThatCarriesItsFontIsWalkedAsAfterAFontStep)
+{
+    const auto steps = [](bool carried) {
+        QList<PrintStep> out = {PrintStep::sheets(), PrintStep::font(PrintFontFamily, 10, false),
+                                PrintStep::place(1, QRectF(10, 10, 90, 5), 110), PrintStep::line("court")};
+        const auto in = [&](int size, bool bold, const PrintStep &step) {
+            if (!carried)
+                out << PrintStep::font(PrintFontFamily, size, bold) << step;
+            else
+                out << (step.kind == PrintStep::Kind::Line ? PrintStep::lineIn(size, bold, step.text)
+                                                           : PrintStep::blankLinesIn(size, step.lines));
+        };
+        in(20, true, PrintStep::line("une ligne plus large"));
+        out << PrintStep::line("même police");
+        in(8, false, PrintStep::blankLines(3));
+        out << PrintStep::line("fin") << PrintStep::question("Page suivante ?") << PrintStep::endJob()
+            << PrintStep::line("suite");
+        return out;
+    };
+    for (bool placed : {false, true}) {
+        StepSurface surface;
+        if (placed) {
+            surface.dotsPerMm = 10;
+            surface.printableMm = QRectF(0, 0, 210, 297);
+        }
+        const StepWalk fontSteps = walkPrintSteps(steps(false), surface), carried = walkPrintSteps(steps(true), surface);
+        EXPECT_EQ(carried.bottom, fontSteps.bottom) << placed;
+        EXPECT_EQ(carried.widest, fontSteps.widest) << placed;
+    }
+    const QList<SheetJob> jobs = sheetJobs(steps(true));
+    ASSERT_EQ(jobs.size(), 2);
+    EXPECT_EQ(jobs[1].steps.mid(0, 2), (QList<PrintStep>{PrintStep::sheets(), PrintStep::font(PrintFontFamily, 8, false)}));
+}
+
 namespace {
 
 // Every replace fails, as on a full disk.
