@@ -3,6 +3,7 @@
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace pendrel {
 
@@ -10,6 +11,14 @@ namespace pendrel {
 // it; where it is missing (Linux) the printer takes a metric-compatible
 // fixed-pitch face, so the columns line up all the same.
 inline const QString PrintFontFamily = QStringLiteral("Courier New");
+
+// Where a row of labels lies on the sheet, in millimetres: the left label,
+// and where the right label starts across the sheet.
+struct RowPlace {
+    QRectF area;
+    double secondColumn = 0;
+    bool operator==(const RowPlace &) const = default;
+};
 
 // One step of a print job laid out by the core: reports and labels are lists
 // of these, walked by the printer seam.
@@ -21,8 +30,8 @@ struct PrintStep {
     // Place: the lines that follow, up to the next Place or end of the sheet,
     // are one row of labels that lies in `area` (the left label, in
     // millimetres from the sheet's top-left corner; `secondColumn` is where
-    // the right label starts): the printer draws them there, squeezed evenly
-    // when they would not fit.
+    // the right label starts: see rowPlace()): the printer draws them there,
+    // squeezed evenly when they would not fit.
     // A Line or BlankLine may carry its font (pointSize above 0): it is then
     // printed in the printing font of that size and weight, which stays in use
     // after it, as after a Font step. Labels change font every few lines of
@@ -34,8 +43,9 @@ struct PrintStep {
     int split = 0;         // Line in a placed row: the column where the right label's text starts (0: none)
     int lines = 1;         // BlankLine: how many (a run of blank lines is one step)
     QString text;          // Line: the text; Font: the family
-    QRectF area;           // Place
-    double secondColumn = 0; // Place
+    // Place: held apart and shared by the copies of the step, so that the
+    // steps of a label job, which are lines for the most part, stay small.
+    std::shared_ptr<const RowPlace> placed;
 
     static PrintStep of(Kind kind, const QString &text = {})
     {
@@ -68,8 +78,7 @@ struct PrintStep {
     {
         PrintStep step = of(Kind::Place);
         step.pointSize = row;
-        step.area = area;
-        step.secondColumn = secondColumn;
+        step.placed = std::make_shared<const RowPlace>(RowPlace{area, secondColumn});
         return step;
     }
     static PrintStep blankLine() { return of(Kind::BlankLine); }
@@ -96,7 +105,16 @@ struct PrintStep {
     static PrintStep abandonJob() { return of(Kind::AbandonJob); }
     static PrintStep sheets() { return of(Kind::Sheets); }
     static PrintStep question(const QString &text) { return of(Kind::Question, text); }
-    bool operator==(const PrintStep &) const = default;
+    const RowPlace &rowPlace() const
+    {
+        static const RowPlace none;
+        return placed ? *placed : none;
+    }
+    bool operator==(const PrintStep &other) const
+    {
+        return kind == other.kind && bold == other.bold && pointSize == other.pointSize && split == other.split &&
+               lines == other.lines && text == other.text && rowPlace() == other.rowPlace();
+    }
 };
 
 // True when a line or blank line follows `from`: the job goes on after an EndJob.

@@ -14,6 +14,11 @@ using namespace pendrel::labels;
 
 namespace {
 
+QStringList textOf(const RowLines &row)
+{
+    return QStringList(row.lines.begin(), row.lines.end());
+}
+
 // A log list line numbered n with the fields a label prints.
 QString qsoLine(int n, const QString &call, const QString &band = "144 Mhz", const QString &pwr = "5")
 {
@@ -55,7 +60,7 @@ int countStarting(const QStringList &lines, const QString &prefix)
 TEST(LabelLayout, OneRowInFrenchOnTheFirstStock)
 {
     const QString right = qsoLine(2, "G4XYZ", "7.0 Mhz", "10");
-    const QStringList lines = rowLines(job(1, true), qsoLine(1, "F6ABC"), &right).lines;
+    const QStringList lines = textOf(rowLines(job(1, true), qsoLine(1, "F6ABC"), &right));
     const QStringList expected = {
         "      De F5KQR pour F6ABC      " "      De F5KQR pour G4XYZ",
         "      Date 14/07/26   Time 09:42 UTC       " "      Date 14/07/26   Time 09:42 UTC      ",
@@ -91,7 +96,7 @@ TEST(LabelLayout, NamesLineIsCentredOrKeepsItsColumnWhenTooLong)
         LabelJob j = job(t.format, t.french);
         j.ownCallsign = t.own;
         const QString line = qsoLine(1, t.call);
-        const QString names = rowLines(j, line, &line).lines.first();
+        const QString names = rowLines(j, line, &line).lines.front();
         const int width = t.format == 4 ? 30 : 31;
         EXPECT_EQ(names.left(width), t.left) << t.own.toStdString() << " " << t.call.toStdString();
         EXPECT_TRUE(names.mid(width).startsWith(t.rightStart)) << names.toStdString();
@@ -115,7 +120,7 @@ TEST(LabelLayout, RightLabelsStartInOneColumnOnEveryStock)
     for (const auto &t : cases) {
         for (bool french : {true, false}) {
             const QString left = qsoLine(1, "F6ABC"), right = qsoLine(2, "EA3XYZ");
-            const QStringList lines = rowLines(job(t.format, french), left, &right).lines;
+            const QStringList lines = textOf(rowLines(job(t.format, french), left, &right));
             ASSERT_EQ(lines.size(), 5);
             for (int i = 0; i < 4; ++i) {
                 const QString rightPart = lines[i + 1].mid(t.widths[i]);

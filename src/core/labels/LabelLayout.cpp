@@ -3,7 +3,6 @@
 #include "core/labels/LabelStock.h"
 #include "core/storage/QsoRecord.h"
 
-#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -13,29 +12,34 @@ namespace {
 QString sp(int n) { return QString(std::max(n, 0), u' '); }
 
 // One label line built in a buffer on the stack, pieces and blanks written in
-// place, then made one string of its own size: 50,000 rows make 500,000 lines.
+// place, then made one string of its own size: 50,000 rows make 250,000 lines.
 class Text {
 public:
     Text &sp(int n)
     {
-        if (n > 0)
-            m_text.insert(m_text.size(), n, u' ');
+        n = std::clamp(n, 0, int(Capacity - m_size));
+        std::fill_n(m_text + m_size, n, u' ');
+        m_size += n;
         return *this;
     }
     Text &add(QStringView piece)
     {
-        m_text.append(reinterpret_cast<const char16_t *>(piece.data()), piece.size());
+        const qsizetype n = std::min(piece.size(), Capacity - m_size);
+        std::copy_n(piece.utf16(), n, m_text + m_size);
+        m_size += n;
         return *this;
     }
     Text &sp(bool when, int n) { return when ? sp(n) : *this; }
-    QStringView view() const { return QStringView(m_text.constData(), m_text.size()); }
+    QStringView view() const { return QStringView(m_text, m_size); }
     QString toString() const { return view().toString(); }
 
 private:
-    QVarLengthArray<char16_t, 128> m_text; // two labels' line is at most 85 characters
+    // Two labels' line is at most 85 characters: the callsigns, the
+    // transceiver and the antenna are cut or checked before they get here.
+    static constexpr qsizetype Capacity = 256;
+    char16_t m_text[Capacity];
+    qsizetype m_size = 0;
 };
-
-constexpr int RowTextLines = 5; // names, date, band, TX, title
 
 // The QSO fields a label prints, read at their log list line columns (views
 // into the line); all empty for the empty label after an odd last QSO.
@@ -221,8 +225,6 @@ RowLines rowLines(const LabelJob &job, const QString &left, const QString *right
 {
     const LabelQso l = labelQso(&left), r = labelQso(right);
     RowLines row;
-    row.lines.reserve(RowTextLines);
-    row.splits.reserve(RowTextLines);
     for (int i = 0; i < RowTextLines; ++i) {
         // Each line in one string: the left label's part, then the right one's.
         Text line;
@@ -232,14 +234,12 @@ RowLines rowLines(const LabelJob &job, const QString &left, const QString *right
             QStringView alone = line.view();
             while (!alone.isEmpty() && alone.back() == u' ')
                 alone.chop(1);
-            row.lines.append(alone.toString());
-            row.splits.append(0);
+            row.lines[i] = alone.toString();
             continue;
         }
-        const int split = int(line.view().size());
+        row.splits[i] = int(line.view().size());
         addPart(line, i, job, r, false);
-        row.lines.append(line.toString());
-        row.splits.append(split);
+        row.lines[i] = line.toString();
     }
     return row;
 }
@@ -247,17 +247,20 @@ RowLines rowLines(const LabelJob &job, const QString &left, const QString *right
 QList<PrintStep> labelSteps(const LabelJob &job)
 {
     StepWriter out;
-    out.steps.reserve(12 * (job.qsoLines.size() / 2 + 2)); // about the steps of a row, a row for two QSOs
+    out.steps.reserve(10 * (job.qsoLines.size() / 2 + 2)); // about the steps of a row, a row for two QSOs
     out.steps.append(PrintStep::sheets());
     out.start(10);
     const Spacing space = spacing(job.format);
     const LabelStock &stock = labelStock(job.format);
+    // The places of the rows of a sheet, the same on every sheet.
+    std::array<PrintStep, RowsPerSheet> places;
+    for (int row = 1; row <= RowsPerSheet; ++row)
+        places[row - 1] = PrintStep::place(row, stock.leftLabel(row, job.offsetDown, job.offsetRight),
+                                           stock.secondColumn(job.offsetRight));
     int rows = 0;
     for (qsizetype i = 0; i < job.qsoLines.size(); i += 2) {
         const QString *right = i + 1 < job.qsoLines.size() ? &job.qsoLines[i + 1] : nullptr;
-        const PrintStep place = PrintStep::place(rows + 1, stock.leftLabel(rows + 1, job.offsetDown, job.offsetRight),
-                                                 stock.secondColumn(job.offsetRight));
-        printRow(out, space, place, rowLines(job, job.qsoLines[i], right));
+        printRow(out, space, places[rows], rowLines(job, job.qsoLines[i], right));
         ++rows;
         if (rows == RowsPerSheet) {
             // The sheet goes to the printer; after a Yes to the question the
@@ -300,10 +303,11 @@ QStringList stepLines(const QList<PrintStep> &steps)
         case PrintStep::Kind::Place: {
             // Millimetres to a hundredth at most, as a person writes them ("12.9", "216.3").
             const auto mm = [](double v) { return QString::number(v, 'g', 6); };
+            const RowPlace &place = step.rowPlace();
             out.append(QStringLiteral("R %1 %2 %3 %4 %5")
                            .arg(step.pointSize)
-                           .arg(mm(step.area.top()), mm(step.area.left()), mm(step.area.height()),
-                                mm(step.secondColumn)));
+                           .arg(mm(place.area.top()), mm(place.area.left()), mm(place.area.height()),
+                                mm(place.secondColumn)));
             break;
         }
         case PrintStep::Kind::NewPage:

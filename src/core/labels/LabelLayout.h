@@ -2,6 +2,7 @@
 #include "platform/Printer.h"
 
 #include <QList>
+#include <array>
 #include <QString>
 #include <QStringList>
 
@@ -33,9 +34,10 @@ QString sheetQuestion(int format);
 // The five text lines of one row (names, date, band, TX, title), each the
 // left label's part followed by the right one's; `right` null for the blank
 // label after an odd last QSO (the lines are then the left label's alone).
+inline constexpr int RowTextLines = 5;
 struct RowLines {
-    QStringList lines;
-    QList<int> splits; // where each line's right part starts (0: no right part)
+    std::array<QString, RowTextLines> lines;
+    std::array<int, RowTextLines> splits{}; // where each line's right part starts (0: no right part)
 };
 RowLines rowLines(const LabelJob &job, const QString &left, const QString *right);
 

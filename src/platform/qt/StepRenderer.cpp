@@ -122,14 +122,15 @@ StepWalk walkPrintSteps(const QList<PrintStep> &steps, const StepSurface &surfac
                 break;
             // The row lies on its labels and inside what the printer reaches.
             const QRectF page = surface.printableMm;
-            const double top = std::max(step.area.top(), page.top());
-            const double bottom = std::min(step.area.bottom(), page.bottom());
+            const RowPlace &place = step.rowPlace();
+            const double top = std::max(place.area.top(), page.top());
+            const double bottom = std::min(place.area.bottom(), page.bottom());
             const double room = std::max(0.0, bottom - top) * surface.dotsPerMm;
             const double needed = rowHeight(steps, i, font, surface.fontScale, device);
             row.active = true;
             row.squeeze = needed > room && needed > 0 ? room / needed : 1.0;
-            row.left = int((std::max(step.area.left(), page.left()) - page.left()) * surface.dotsPerMm);
-            row.right = int((step.secondColumn - page.left()) * surface.dotsPerMm);
+            row.left = int((std::max(place.area.left(), page.left()) - page.left()) * surface.dotsPerMm);
+            row.right = int((place.secondColumn - page.left()) * surface.dotsPerMm);
             rowY = (top - page.top()) * surface.dotsPerMm;
             y = int(rowY);
             break;
