@@ -54,10 +54,17 @@ TEST(AdifExport, RecordEdgeCases)
          "<rst_sent:3>579<comment:0><eor>"},
         {"short hand-edited line", "F0ABC", "<call:5>F0ABC<name:0><band:0><mode:0><qso_date:2>20<time_on:0>"
                                             "<rst_rcvd:0><rst_sent:0><comment:0><eor>"},
+        {"blanks of a hand edit around a value", u"\u00A0F\u00C9ABC\t  "_qs,
+         u"<call:5>FÉABC<name:0><band:0><mode:0><qso_date:2>20<time_on:0><rst_rcvd:0><rst_sent:0><comment:0><eor>"_qs},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(ADIF_SP(c.line), c.expected);
+        // The export reads the same line from the log's bytes.
+        TempFolder folder;
+        folder.write("F0ABC_QRP.log", cp1252::encode(c.line) + "\r\n");
+        ASSERT_TRUE(adif::exportFixedLog(folder.dir(), "F0ABC").ok);
+        EXPECT_EQ(folder.read("F0ABC_QRP.adi"), kHeader + cp1252::encode(c.expected) + "\r\n");
     }
 }
 

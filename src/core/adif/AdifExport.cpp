@@ -13,17 +13,40 @@
 namespace pendrel {
 namespace {
 
-// The record is written by one routine into either a QString (ADIF_SP) or
-// straight into the bytes of the file (the export), through these two sinks.
+// The record is written by one routine from a line as text (ADIF_SP) or as
+// the file's bytes (the export), into a QString or the bytes of the file.
 struct TextSink {
     QString &out;
     void ascii(QLatin1StringView s) { out += s; }
     void text(QStringView s) { out += s; }
 };
-struct BytesSink {
-    QByteArray &out;
-    void ascii(QLatin1StringView s) { out.append(s.data(), s.size()); }
-    void text(QStringView s) { cp1252::appendEncoded(out, s); }
+// The log's bytes are already in the code page of the file: copied as they
+// are, a record at a time into a buffer that goes to the file's bytes whole.
+class BytesSink {
+public:
+    explicit BytesSink(QByteArray &out) : m_out(out) {}
+    void ascii(QLatin1StringView s) { text(QByteArrayView(s.data(), s.size())); }
+    void text(QByteArrayView s)
+    {
+        if (m_size + s.size() > qsizetype(sizeof m_buffer))
+            flush();
+        if (s.size() > qsizetype(sizeof m_buffer)) {
+            m_out.append(s);
+            return;
+        }
+        std::copy_n(s.data(), s.size(), m_buffer + m_size);
+        m_size += s.size();
+    }
+    void flush()
+    {
+        m_out.append(m_buffer, m_size);
+        m_size = 0;
+    }
+
+private:
+    QByteArray &m_out;
+    char m_buffer[1024];
+    qsizetype m_size = 0;
 };
 
 template <class Sink>
@@ -47,27 +70,80 @@ void appendTag(Sink &sink, QLatin1StringView name, qsizetype length)
     sink.ascii(QLatin1StringView(tag, n));
 }
 
-template <class Sink>
-void appendField(Sink &sink, QLatin1StringView name, QStringView value)
+template <class Sink, class View>
+void appendField(Sink &sink, QLatin1StringView name, View value)
 {
     appendTag(sink, name, value.size());
     sink.text(value);
 }
 
-QStringView field(QStringView line, QString QsoRecord::*f)
+// A field of the record line, without the blanks around it.
+QStringView field(QStringView line, FieldColumns column)
 {
-    return QsoRecord::recordField(line, f).trimmed();
+    return recordField(line, column).trimmed();
+}
+QByteArrayView field(QByteArrayView line, FieldColumns column)
+{
+    if (line.size() <= column.start)
+        return {};
+    QByteArrayView f = line.sliced(column.start, std::min<qsizetype>(column.width, line.size() - column.start));
+    while (!f.isEmpty() && cp1252::isSpace(f.front()))
+        f = f.sliced(1);
+    while (!f.isEmpty() && cp1252::isSpace(f.back()))
+        f.chop(1);
+    return f;
+}
+
+// `n` characters from `from`, fewer (or none) where the text is shorter.
+template <class View>
+View part(View text, qsizetype from, qsizetype n)
+{
+    return from >= text.size() ? View() : text.sliced(from, std::min(n, text.size() - from));
+}
+
+bool isDigit(QChar c)
+{
+    return c.isDigit();
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The ADIF name of the band of the QRG column (seven characters at most).
+QString bandName(QStringView qrg)
+{
+    return adif::exportBandName(qrg);
+}
+QString bandName(QByteArrayView qrg)
+{
+    QChar text[RecordColumn::QRG.width];
+    const qsizetype n = std::min<qsizetype>(qrg.size(), RecordColumn::QRG.width);
+    cp1252::decodeInto(qrg.first(n), text);
+    return adif::exportBandName(QStringView(text, n));
+}
+void appendBand(TextSink &sink, const QString &name)
+{
+    appendField(sink, QLatin1StringView("band"), QStringView(name));
+}
+// The names of the band table are ASCII.
+void appendBand(BytesSink &sink, const QString &name)
+{
+    char bytes[16];
+    const qsizetype n = std::min<qsizetype>(name.size(), sizeof bytes);
+    std::transform(name.cbegin(), name.cbegin() + n, bytes, [](QChar c) { return char(c.unicode()); });
+    appendField(sink, QLatin1StringView("band"), QByteArrayView(bytes, n));
 }
 
 // "JJ/MM/AA" as YYYYMMDD. The log reads a two-digit year 50-99 as 19xx (its
 // date sort does), so the export does too: 31/12/99 is 19991231.
-template <class Sink>
-void appendDate(Sink &sink, QStringView date)
+template <class Sink, class View>
+void appendDate(Sink &sink, View date)
 {
-    const QStringView year = date.mid(6, 2);
-    const QStringView month = date.mid(3, 2);
-    const QStringView day = date.left(2);
-    const bool nineteen = year.size() == 2 && year[0].isDigit() && year[1].isDigit() && year[0] >= u'5';
+    const View year = part(date, 6, 2);
+    const View month = part(date, 3, 2);
+    const View day = part(date, 0, 2);
+    const bool nineteen = year.size() == 2 && isDigit(year[0]) && isDigit(year[1]) && year[0] >= '5';
     appendTag(sink, QLatin1StringView("qso_date"), 2 + year.size() + month.size() + day.size());
     sink.ascii(QLatin1StringView(nineteen ? "19" : "20"));
     sink.text(year);
@@ -75,26 +151,26 @@ void appendDate(Sink &sink, QStringView date)
     sink.text(day);
 }
 
-template <class Sink>
-void writeRecord(Sink &sink, QStringView line)
+template <class Sink, class View>
+void writeRecord(Sink &sink, View line)
 {
-    const QStringView loc = field(line, &QsoRecord::Loc);
-    const QStringView time = field(line, &QsoRecord::QTR);
-    appendField(sink, QLatin1StringView("call"), field(line, &QsoRecord::Indicatif));
-    appendField(sink, QLatin1StringView("name"), field(line, &QsoRecord::Prenom));
+    const View loc = field(line, RecordColumn::Loc);
+    const View time = field(line, RecordColumn::QTR);
+    appendField(sink, QLatin1StringView("call"), field(line, RecordColumn::Indicatif));
+    appendField(sink, QLatin1StringView("name"), field(line, RecordColumn::Prenom));
     if (!loc.isEmpty())
         appendField(sink, QLatin1StringView("gridsquare"), loc);
-    appendField(sink, QLatin1StringView("band"), adif::exportBandName(field(line, &QsoRecord::QRG)));
-    appendField(sink, QLatin1StringView("mode"), field(line, &QsoRecord::Mode));
-    appendDate(sink, field(line, &QsoRecord::Date));
-    const QStringView hours = time.left(2);
-    const QStringView minutes = time.size() >= 2 ? time.right(2) : time;
+    appendBand(sink, bandName(field(line, RecordColumn::QRG)));
+    appendField(sink, QLatin1StringView("mode"), field(line, RecordColumn::Mode));
+    appendDate(sink, field(line, RecordColumn::Date));
+    const View hours = part(time, 0, 2);
+    const View minutes = time.size() >= 2 ? time.last(2) : time;
     appendTag(sink, QLatin1StringView("time_on"), hours.size() + minutes.size());
     sink.text(hours);
     sink.text(minutes);
-    appendField(sink, QLatin1StringView("rst_rcvd"), field(line, &QsoRecord::RstR));
-    appendField(sink, QLatin1StringView("rst_sent"), field(line, &QsoRecord::RstE));
-    appendField(sink, QLatin1StringView("comment"), field(line, &QsoRecord::QTH));
+    appendField(sink, QLatin1StringView("rst_rcvd"), field(line, RecordColumn::RstR));
+    appendField(sink, QLatin1StringView("rst_sent"), field(line, RecordColumn::RstE));
+    appendField(sink, QLatin1StringView("comment"), field(line, RecordColumn::QTH));
     sink.ascii(QLatin1StringView("<eor>"));
 }
 
@@ -131,12 +207,13 @@ ExportResult exportFixedLog(const QString &folder, const QString &callsign, File
     QByteArray content = encodeLines(exportHeader(callsign));
     // Room for the records, from the log's size (a file too large to be a log is refused below).
     content.reserve(content.size() + std::min(QFileInfo(logPath).size(), MaxTextFileBytes) * 5 / 4);
-    BytesSink sink{content};
+    BytesSink sink(content);
     // Line by line: only the ADIF text is held, never the log's too.
-    const ReadOutcome log = forEachTextLine(logPath, [&](const QString &line) {
+    const ReadOutcome log = forEachByteLine(logPath, [&](QByteArrayView line) {
         if (!LogStore::isBlank(line)) {
             writeRecord(sink, line);
-            content.append("\r\n", 2);
+            sink.ascii(QLatin1StringView("\r\n"));
+            sink.flush();
             ++result.qsoCount;
         }
         return true;
