@@ -1,0 +1,75 @@
+#include "core/adif/RecordBatches.h"
+
+namespace pendrel::adif {
+
+void RecordBatch::add(const Record &record)
+{
+    // The fields lie in order in the reader's bytes: the stretch from the
+    // first name to the last value is copied at once.
+    if (!record.fields.isEmpty()) {
+        const char *first = record.fields.front().name.data();
+        const Field &last = record.fields.back();
+        const qsizetype at = m_bytes.size();
+        m_bytes.append(first, last.value.data() + last.value.size() - first);
+        for (const Field &f : record.fields)
+            m_fields.append({at + (f.name.data() - first), f.name.size(), at + (f.value.data() - first),
+                             f.value.size()});
+    }
+    m_ends.append(m_fields.size());
+}
+
+void RecordBatch::recordAt(qsizetype i, Record &into) const
+{
+    into.fields.clear();
+    for (qsizetype f = i == 0 ? 0 : m_ends[i - 1]; f < m_ends[i]; ++f) {
+        const Span &s = m_fields[f];
+        into.fields.append({QByteArrayView(m_bytes.constData() + s.nameAt, s.nameSize),
+                            QByteArrayView(m_bytes.constData() + s.valueAt, s.valueSize)});
+    }
+}
+
+bool BatchQueue::push(RecordBatch batch)
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_stopped || m_batches.size() < MaxQueued; });
+    if (m_stopped)
+        return false;
+    m_batches.push_back(std::move(batch));
+    m_changed.notify_all();
+    return true;
+}
+
+std::optional<RecordBatch> BatchQueue::pop()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_finished || !m_batches.empty(); });
+    if (m_batches.empty())
+        return std::nullopt;
+    RecordBatch batch = std::move(m_batches.front());
+    m_batches.pop_front();
+    m_changed.notify_all();
+    return batch;
+}
+
+void BatchQueue::finish()
+{
+    const std::lock_guard lock(m_mutex);
+    m_finished = true;
+    m_changed.notify_all();
+}
+
+void BatchQueue::stop()
+{
+    const std::lock_guard lock(m_mutex);
+    m_stopped = true;
+    m_batches.clear();
+    m_changed.notify_all();
+}
+
+bool BatchQueue::stopped() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_stopped;
+}
+
+} // namespace pendrel::adif
