@@ -84,14 +84,7 @@ QStringView field(QStringView line, FieldColumns column)
 }
 QByteArrayView field(QByteArrayView line, FieldColumns column)
 {
-    if (line.size() <= column.start)
-        return {};
-    QByteArrayView f = line.sliced(column.start, std::min<qsizetype>(column.width, line.size() - column.start));
-    while (!f.isEmpty() && cp1252::isSpace(f.front()))
-        f = f.sliced(1);
-    while (!f.isEmpty() && cp1252::isSpace(f.back()))
-        f.chop(1);
-    return f;
+    return cp1252::trimmed(recordField(line, column));
 }
 
 // `n` characters from `from`, fewer (or none) where the text is shorter.

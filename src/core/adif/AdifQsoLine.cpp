@@ -75,18 +75,6 @@ struct LineBytes {
     }
 };
 
-QByteArrayView trimmedField(QByteArrayView line, FieldColumns column)
-{
-    if (line.size() <= column.start)
-        return {};
-    QByteArrayView f = line.sliced(column.start, std::min<qsizetype>(column.width, line.size() - column.start));
-    while (!f.isEmpty() && cp1252::isSpace(f.front()))
-        f = f.sliced(1);
-    while (!f.isEmpty() && cp1252::isSpace(f.back()))
-        f.chop(1);
-    return f;
-}
-
 // Bytes of the code page as text, in a buffer reused from one record to the next.
 void widen(QByteArrayView bytes, QString &into)
 {
@@ -147,9 +135,9 @@ QString QsoLineBuilder::band(const Values &values)
 void duplicateKey(QByteArrayView line, QByteArray &key)
 {
     key.resize(0);
-    key.append(trimmedField(line, RecordColumn::Indicatif));
+    key.append(cp1252::trimmed(recordField(line, RecordColumn::Indicatif)));
     for (FieldColumns c : {RecordColumn::Date, RecordColumn::QTR, RecordColumn::QRG, RecordColumn::Mode})
-        key.append('|').append(trimmedField(line, c));
+        key.append('|').append(cp1252::trimmed(recordField(line, c)));
 }
 
 // Each value goes straight into its columns of a blank line, as the bytes

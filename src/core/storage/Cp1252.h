@@ -18,6 +18,15 @@ inline bool isSpace(char byte)
     const auto b = static_cast<unsigned char>(byte);
     return b == ' ' || (b >= '\t' && b <= '\r') || b == 0xA0;
 }
+// `bytes` without those blanks at either end, as QString's trimming leaves its text.
+inline QByteArrayView trimmed(QByteArrayView bytes)
+{
+    while (!bytes.isEmpty() && isSpace(bytes.front()))
+        bytes = bytes.sliced(1);
+    while (!bytes.isEmpty() && isSpace(bytes.back()))
+        bytes.chop(1);
+    return bytes;
+}
 // Index of the first character windows-1252 cannot hold, or -1.
 qsizetype firstUnencodable(QStringView text);
 // Upper case, letter by letter, keeping a letter whose capital the code page

@@ -147,6 +147,13 @@ QStringView recordField(QStringView line, FieldColumns column)
     return line.mid(column.start, column.width);
 }
 
+QByteArrayView recordField(QByteArrayView line, FieldColumns column)
+{
+    if (line.size() <= column.start)
+        return {};
+    return line.sliced(column.start, std::min<qsizetype>(column.width, line.size() - column.start));
+}
+
 QString listLineFromRecordLine(QStringView recordLine, int n)
 {
     QString out(QsoRecord::ListLineLength, u' ');

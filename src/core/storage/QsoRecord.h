@@ -26,6 +26,8 @@ inline constexpr FieldColumns Number{0, 5}, Indicatif{7, 12}, Dpt{21, 4}, Prenom
 
 // The part of `line` within the field's columns: shorter or empty when the line is.
 QStringView recordField(QStringView line, FieldColumns column);
+// The same in a line's bytes (one byte a character in the code page).
+QByteArrayView recordField(QByteArrayView line, FieldColumns column);
 
 // One logged contact. Fields are named after the columns of the log report;
 // read from a line they keep their blanks, exactly as the columns hold them.
