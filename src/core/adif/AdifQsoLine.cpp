@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QTime>
+#include <charconv>
 #include <cmath>
 
 namespace pendrel::adif {
@@ -66,6 +67,16 @@ struct LineBytes {
     {
         std::copy_n(value.data(), std::min<qsizetype>(value.size(), column.width), bytes + column.start);
     }
+    // A whole number as wholeNumberText writes it, without a string for the
+    // usual ones (QRB, km/W).
+    void putWhole(FieldColumns column, double whole)
+    {
+        if (std::signbit(whole) || whole >= 1e15 || whole != std::floor(whole))
+            return put(column, wholeNumberText(whole));
+        char digits[24];
+        const char *end = std::to_chars(digits, digits + sizeof digits, qint64(whole)).ptr;
+        put(column, QByteArrayView(digits, end - digits));
+    }
     // Computed values (numbers, band names) are ASCII.
     void put(FieldColumns column, QStringView value)
     {
@@ -111,9 +122,10 @@ QsoLineBuilder::QsoLineBuilder(ImportStation station) : m_station(std::move(stat
     // As a number without a conversion to an integer type, which a power of
     // hundreds of digits would overflow; the column keeps its first two digits.
     m_powerWatts = std::floor(numericValue(m_station.power));
-    m_power = QString::number(m_powerWatts, 'f', 0);
+    const QString power = QString::number(m_powerWatts, 'f', 0);
     m_ownLocatorBytes = cp1252::encode(m_station.ownLocator);
-    m_powerBytes = cp1252::encode(m_power);
+    m_powerBytes = cp1252::encode(power);
+    m_powerValue = numericValue(power); // as the km/W of the entry reads the column
 }
 
 // A value as the line holds it, as text for the rules that read text.
@@ -223,13 +235,12 @@ bool QsoLineBuilder::appendLine(const Record &record, QByteArray &out)
     putText({RecordColumn::QTH.start, 20}, values[QTH]); // of its thirty columns, the first twenty
 
     // No QRB for a locator of fewer than six characters: the column then reads 0.
-    QString qrb = m_locator.size() < 6 ? QString() : QrbText(m_station.ownLocator, m_locator);
-    if (qrb.isEmpty())
-        qrb = QStringLiteral("0");
-    line.put(RecordColumn::QRB, qrb);
+    const double qrb = m_locator.size() < 6 ? 0 : QrbKm(m_station.ownLocator, m_locator).value_or(0);
+    line.putWhole(RecordColumn::QRB, qrb);
     line.put(RecordColumn::MyLoc, m_ownLocatorBytes);
     line.put(RecordColumn::Pwr, m_powerBytes);
-    line.put(RecordColumn::KmW, KmPerWatt(qrb, m_power));
+    if (const std::optional<double> kmw = KmPerWattValue(qrb, m_powerValue))
+        line.putWhole(RecordColumn::KmW, *kmw);
     line.put(RecordColumn::Pts, QsoPoints(m_station.kind, m_call));
     line.put(RecordColumn::Bonus, OutingBonus(m_station.kind, m_written, m_station.currentMonth));
     out.append(line.bytes, sizeof line.bytes);

@@ -64,12 +64,11 @@ private:
 
     enum Missing { Call, Date, BadDate, Time, BadTime, Band, MissingKinds };
     ImportStation m_station;
-    QString m_power; // whole watts, as written in the line
-    QByteArray m_ownLocatorBytes, m_powerBytes;
+    QByteArray m_ownLocatorBytes, m_powerBytes; // as the line holds them (the power in whole watts)
     int m_written = 0;
     int m_skipped = 0;
     int m_lowPowerModeQsos = 0;
-    double m_powerWatts = 0;
+    double m_powerWatts = 0, m_powerValue = 0;
     QMap<QString, int> m_outOfBand;
     QSet<QByteArray> m_present;
     std::array<int, MissingKinds> m_missing{};

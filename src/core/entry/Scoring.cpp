@@ -44,10 +44,15 @@ QString KmPerWatt(const QString &qrb, const QString &power)
 {
     if (qrb.isEmpty() || power.isEmpty())
         return {};
-    const double watts = numericValue(power);
+    const std::optional<double> kmw = KmPerWattValue(numericValue(qrb), numericValue(power));
+    return kmw ? wholeNumberText(*kmw) : QString();
+}
+
+std::optional<double> KmPerWattValue(double qrbKm, double watts)
+{
     if (watts <= 0)
-        return {};
-    return wholeNumberText(std::floor(numericValue(qrb) / watts));
+        return std::nullopt;
+    return std::floor(qrbKm / watts);
 }
 
 } // namespace pendrel

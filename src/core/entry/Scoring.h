@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include "core/storage/LogStore.h"
 
 #include <QString>
@@ -28,5 +29,7 @@ QString powerRuleQuestion();
 // Whole part of value(qrb) / value(power) as decimal text; empty when either
 // text is empty or the power is 0 (no division by zero).
 QString KmPerWatt(const QString &qrb, const QString &power);
+// The same from the two numbers: nothing when the power is not above 0.
+std::optional<double> KmPerWattValue(double qrbKm, double watts);
 
 } // namespace pendrel

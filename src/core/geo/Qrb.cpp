@@ -75,12 +75,18 @@ void ComputeQrb(const QString &own, QString &distant, std::optional<double> &qrb
 
 QString QrbText(const QString &own, const QString &distant)
 {
+    const std::optional<double> qrb = QrbKm(own, distant);
+    return qrb ? wholeNumberText(*qrb) : QString();
+}
+
+std::optional<double> QrbKm(const QString &own, const QString &distant)
+{
     if (own == distant)
-        return QStringLiteral("0");
+        return 0.0;
     QString d = distant;
     std::optional<double> qrb;
     ComputeQrb(own, d, qrb);
-    return qrb ? wholeNumberText(*qrb) : QString();
+    return qrb;
 }
 
 } // namespace pendrel

@@ -18,5 +18,7 @@ void ComputeQrb(const QString &own, QString &distant, std::optional<double> &qrb
 // The QRB as the entry line shows it: "0" for identical texts, the distance,
 // or an empty text when there is no value.
 QString QrbText(const QString &own, const QString &distant);
+// The same as a number: 0 for identical texts, nothing when there is no value.
+std::optional<double> QrbKm(const QString &own, const QString &distant);
 
 } // namespace pendrel
