@@ -161,6 +161,26 @@ TEST(AdifReader, FirstValueThatIsNotBlankCounts)
     });
 }
 
+// The names an import looks up, all at once: any case, the first value that
+// is not blank, and names that share a slot of the look-up (BAND and SRX,
+// then STX) told apart.
+TEST(AdifReader, FirstValuesOfSeveralNamesInOnePass)
+{
+    const adif::FieldNames names = {"BAND", "SRX", "GRIDSQUARE"};
+    EXPECT_EQ(names.indexOf("srx"), 1);
+    EXPECT_EQ(names.indexOf("Band"), 0);
+    for (const char *other : {"STX", "NOTES", "BAN", "BANDS", "", "GRIDSQUAR"})
+        EXPECT_EQ(names.indexOf(other), -1) << other;
+    adif::readRecords("<EOH><stx:1>9<Band:0><srx:2>12<NOTES:1>x<band:3>40m<BAND:3>20m<EOR>", [&](const adif::Record &r) {
+        QByteArrayView values[3];
+        r.firstValues(names, values);
+        EXPECT_EQ(values[0], "40m");
+        EXPECT_EQ(values[1], "12");
+        EXPECT_TRUE(values[2].isNull());
+        return true;
+    });
+}
+
 TEST(AdifReader, ProgressReachesTheEndAndCancelStops)
 {
     QByteArray bytes = "<EOH>\n";

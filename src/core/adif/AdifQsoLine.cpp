@@ -156,10 +156,11 @@ void duplicateKey(QByteArrayView line, QByteArray &key)
 // the log file holds.
 bool QsoLineBuilder::appendLine(const Record &record, QByteArray &out)
 {
-    static const QByteArrayView names[WantedCount] = {"CALL", "NAME",  "GRIDSQUARE", "QSO_DATE", "TIME_ON", "MODE",
-                                                      "FREQ", "BAND",  "RST_RCVD",   "RST_SENT", "QTH"};
+    static const FieldNames names = {"CALL", "NAME", "GRIDSQUARE", "QSO_DATE", "TIME_ON", "MODE",
+                                     "FREQ", "BAND", "RST_RCVD",   "RST_SENT", "QTH"};
+    Q_ASSERT(names.size() == WantedCount);
     Values values;
-    record.firstValues(names, values.data(), WantedCount);
+    record.firstValues(names, values.data());
     // A record left out leaves no trace in the counts of written QSOs.
     ++m_written;
     const std::array<int, MissingKinds> missingBefore = m_missing;

@@ -56,16 +56,40 @@ QString Record::text(QByteArrayView name, bool upper) const
     return cp1252::decode(logValue(raw(name), upper, buffer));
 }
 
-void Record::firstValues(const QByteArrayView *names, QByteArrayView *values, qsizetype count) const
+FieldNames::FieldNames(std::initializer_list<QByteArrayView> names)
 {
-    std::fill_n(values, count, QByteArrayView());
+    Q_ASSERT(names.size() < Slots / 2);
+    for (const QByteArrayView name : names) {
+        int slot = slotOf(name);
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) % Slots;
+        m_names.append(name);
+        m_slots[slot] = qint8(m_names.size());
+    }
+}
+
+int FieldNames::slotOf(QByteArrayView name)
+{
+    if (name.isEmpty())
+        return 0;
+    return int(name.size() * 7 + (name.front() | 0x20) * 3 + (name.back() | 0x20)) % Slots;
+}
+
+int FieldNames::indexOf(QByteArrayView name) const
+{
+    for (int slot = slotOf(name); m_slots[slot] != 0; slot = (slot + 1) % Slots)
+        if (sameName(m_names[m_slots[slot] - 1], name))
+            return m_slots[slot] - 1;
+    return -1;
+}
+
+void Record::firstValues(const FieldNames &names, QByteArrayView *values) const
+{
+    std::fill_n(values, names.size(), QByteArrayView());
     for (const Field &f : fields) {
-        for (qsizetype i = 0; i < count; ++i)
-            if (names[i].size() == f.name.size() && sameName(f.name, names[i])) {
-                if (values[i].isNull() && !isBlankValue(f.value))
-                    values[i] = f.value;
-                break;
-            }
+        const int i = names.indexOf(f.name);
+        if (i >= 0 && values[i].isNull() && !isBlankValue(f.value))
+            values[i] = f.value;
     }
 }
 

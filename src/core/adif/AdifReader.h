@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QVarLengthArray>
+#include <array>
+#include <initializer_list>
 #include <functional>
 
 namespace pendrel::adif {
@@ -11,6 +13,22 @@ namespace pendrel::adif {
 struct Field {
     QByteArrayView name;  // as written, any case
     QByteArrayView value; // the bytes of the value
+};
+
+// Names to find among the fields of records (any case), set once: a name is
+// found by a short hash of its length and its first and last letters.
+class FieldNames {
+public:
+    FieldNames(std::initializer_list<QByteArrayView> names);
+    qsizetype size() const { return m_names.size(); }
+    // The index of `name` among them, or -1.
+    int indexOf(QByteArrayView name) const;
+
+private:
+    static constexpr int Slots = 64; // a power of two, well above the names
+    static int slotOf(QByteArrayView name);
+    QVarLengthArray<QByteArrayView, 16> m_names;
+    std::array<qint8, Slots> m_slots{}; // 1 + the index of the name put there; 0: free
 };
 
 // One ADIF record as read: its fields in file order, still as bytes, so that
@@ -23,9 +41,9 @@ public:
     QByteArrayView raw(QByteArrayView name) const;
     // That value as a log line holds it (see logValue).
     QString text(QByteArrayView name, bool upper = false) const;
-    // The first value not blank of each of `names` (any case) into `values`,
+    // The first value not blank of each of `names` into `values` (as many),
     // null when none: one pass over the fields for all the names.
-    void firstValues(const QByteArrayView *names, QByteArrayView *values, qsizetype count) const;
+    void firstValues(const FieldNames &names, QByteArrayView *values) const;
     bool hasValue(QByteArrayView name) const { return !raw(name).isEmpty(); }
 };
 
