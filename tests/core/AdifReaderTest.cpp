@@ -1,7 +1,9 @@
+#include "core/adif/AdifFile.h"
 #include "core/adif/AdifReader.h"
 
 #include "support/AdifTestUtil.h"
 #include "support/QtPrinters.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -212,4 +214,42 @@ TEST(AdifReader, ProgressReachesTheEndAndCancelStops)
     s = adif::readRecords(bytes, [&](const adif::Record &) { return false; });
     EXPECT_TRUE(s.stopped);
     EXPECT_EQ(s.records, 1);
+}
+
+// A file is read on a thread of its own and its records used on the caller's
+// in batches: they come in order, a stop at any record (at a batch's edge or
+// not) ends the read there, and a cancel from the progress ends it too.
+TEST(AdifReader, AFileReadOnItsOwnThreadEndsWhereItsUserEnds)
+{
+    TempFolder folder;
+    constexpr int Records = 3000;
+    QByteArray file = "<EOH>";
+    for (int i = 0; i < Records; ++i)
+        file += "<CALL:" + QByteArray::number(QByteArray::number(i).size()) + ">" + QByteArray::number(i) + "<EOR>\r\n";
+    folder.write("f.adi", file);
+    for (int stopAt : {1, 511, 512, 513, Records, 0}) { // 0: never
+        int seen = 0;
+        bool inOrder = true;
+        const adif::AdifFileRead read = adif::readAdifFile(folder.path("f.adi"), [&](const adif::Record &r) {
+            inOrder = inOrder && r.raw("CALL") == QByteArray::number(seen);
+            return ++seen != stopAt;
+        });
+        EXPECT_EQ(read.status, adif::AdifFileRead::Status::Ok) << stopAt;
+        EXPECT_EQ(read.summary.records, stopAt == 0 ? Records : stopAt);
+        EXPECT_EQ(read.summary.stopped, stopAt != 0);
+        EXPECT_TRUE(inOrder) << stopAt;
+    }
+    qint64 last = 0;
+    int calls = 0, seen = 0;
+    const adif::AdifFileRead whole = adif::readAdifFile(
+        folder.path("f.adi"), [&](const adif::Record &) { return ++seen, true; },
+        [&](qint64 done, qint64 total) { return last = done, ++calls, total == file.size(); });
+    EXPECT_EQ(whole.status, adif::AdifFileRead::Status::Ok);
+    EXPECT_EQ(last, file.size());
+    EXPECT_GT(calls, 1);
+    seen = 0;
+    const adif::AdifFileRead cancelled = adif::readAdifFile(
+        folder.path("f.adi"), [&](const adif::Record &) { return ++seen, true; }, [](qint64, qint64) { return false; });
+    EXPECT_EQ(cancelled.status, adif::AdifFileRead::Status::Cancelled);
+    EXPECT_LT(seen, Records);
 }
