@@ -133,7 +133,14 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     // block (the log as first read, and some QSOs logged meanwhile), so that
     // the new log is made around the block instead of from a copy of it.
     qsizetype headRoom = logBytes + 64 * 1024;
-    QByteArray block(headRoom, Qt::Uninitialized);
+    // Its capacity is taken at once, for as many lines as the file can hold
+    // records (one takes at least 14 bytes) and the log can take: a block
+    // that grew would be copied, and both copies held, as it grows.
+    // What is never written is never touched and takes no memory.
+    const qint64 maxLines = std::min<qint64>(room, QFileInfo(request.adifPath).size() / 14 + 1);
+    QByteArray block;
+    block.reserve(headRoom + maxLines * (QsoRecord::RecordLineLength + 2));
+    block.resize(headRoom);
     bool dated = false; // whether a record had a valid date, and the moment of the first one
     qint64 when = 0;
     // The file is parsed as it is read: only the lines made from it are kept.
