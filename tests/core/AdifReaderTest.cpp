@@ -171,7 +171,7 @@ TEST(AdifReader, FirstValuesOfSeveralNamesInOnePass)
     const adif::FieldNames names = {"BAND", "SRX", "GRIDSQUARE"};
     EXPECT_EQ(names.indexOf("srx"), 1);
     EXPECT_EQ(names.indexOf("Band"), 0);
-    for (const char *other : {"STX", "NOTES", "BAN", "BANDS", "", "GRIDSQUAR"})
+    for (const char *other : {"STX", "NOTES", "BAN", "BANDS", "", "GRIDSQUAR", "\xC9T\xC9"})
         EXPECT_EQ(names.indexOf(other), -1) << other;
     adif::readRecords("<EOH><stx:1>9<Band:0><srx:2>12<NOTES:1>x<band:3>40m<BAND:3>20m<EOR>", [&](const adif::Record &r) {
         QByteArrayView values[3];

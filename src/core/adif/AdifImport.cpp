@@ -160,7 +160,8 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
                 return true;
             if (!dated && !logDate(record.raw("QSO_DATE")).isEmpty()) {
                 dated = true;
-                when = LogStore::moment(cp1252::decode(QByteArrayView(block).last(QsoRecord::RecordLineLength + 2)));
+                const QByteArrayView line = QByteArrayView(block).last(QsoRecord::RecordLineLength + 2);
+                when = LogStore::moment(cp1252::decode(line.first(QsoRecord::RecordLineLength)));
             }
             ++result.imported;
             return true;

@@ -72,7 +72,8 @@ int FieldNames::slotOf(QByteArrayView name)
 {
     if (name.isEmpty())
         return 0;
-    return int(name.size() * 7 + (name.front() | 0x20) * 3 + (name.back() | 0x20)) % Slots;
+    const auto folded = [](char c) { return int(static_cast<unsigned char>(c) | 0x20); };
+    return int((name.size() * 7 + folded(name.front()) * 3 + folded(name.back())) % Slots);
 }
 
 int FieldNames::indexOf(QByteArrayView name) const

@@ -9,8 +9,9 @@ void RecordBatch::add(const Record &record)
     if (!record.fields.isEmpty()) {
         const char *first = record.fields.front().name.data();
         const Field &last = record.fields.back();
-        const qsizetype at = m_bytes.size();
-        m_bytes.append(first, last.value.data() + last.value.size() - first);
+        const qsizetype at = m_bytes.size(), size = last.value.data() + last.value.size() - first;
+        Q_ASSERT(size >= 0);
+        m_bytes.append(first, size);
         for (const Field &f : record.fields)
             m_fields.append({at + (f.name.data() - first), f.name.size(), at + (f.value.data() - first),
                              f.value.size()});

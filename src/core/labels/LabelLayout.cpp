@@ -3,7 +3,6 @@
 #include "core/labels/LabelStock.h"
 #include "core/storage/QsoRecord.h"
 
-
 #include <algorithm>
 
 namespace pendrel::labels {
@@ -152,7 +151,8 @@ public:
     QList<PrintStep> steps;
     void line(int size, bool bold, const QString &text, int split)
     {
-        steps.append(PrintStep::lineIn(changes(size, bold) ? size : 0, bold, text, split));
+        const bool carried = changes(size, bold);
+        steps.append(PrintStep::lineIn(carried ? size : 0, carried && bold, text, split));
     }
     void blank(int size, int count = 1)
     {
