@@ -153,6 +153,31 @@ TEST(AdifReader, CharactersOutsideTheCodePageAreReplacedOneForOne)
     EXPECT_EQ(adif::logSafeText(u"\uFFFDrkiye", false), "?rkiye");
 }
 
+// A value as a line of the log holds it, in the log's code page: plain ASCII
+// is copied in one pass, anything else decoded first; both ways give the
+// same blanks, case and trimming, a control at either end included.
+TEST(AdifReader, ValueAsTheLogHoldsIt)
+{
+    const struct {
+        QByteArray value;
+        bool upper;
+        QByteArray expected;
+    } cases[] = {
+        {" f1aaa/p\t", true, "F1AAA/P"},
+        {"\x01jn18gu\x7F", true, "JN18GU"},
+        {"a\x01" "b\x7F" "c", false, "a b c"},
+        {"Ren\xC3\xA9 \x01", true, "REN\xC9"},   // UTF-8, a control at its end
+        {"\x01Ren\xE9", true, "REN\xC9"},         // windows-1252, one at its start
+        {"\xC5\x81uk \xE6\x9D\x8E", false, "Luk ?"}, // outside the code page
+        {"\xC3\xA9t\xC3\xA9", false, "\xE9t\xE9"},  // case kept without `upper`
+        {" \t\r\n", true, ""},
+        {"", true, ""},
+    };
+    QByteArray buffer = "left over from a longer value";
+    for (const auto &c : cases)
+        EXPECT_EQ(adif::logValue(c.value, c.upper, buffer), c.expected) << c.value.toStdString();
+}
+
 TEST(AdifReader, FirstValueThatIsNotBlankCounts)
 {
     adif::readRecords("<EOH><GRIDSQUARE:0><gridsquare:6>JN18GU<GRIDSQUARE:6>IN88HK<EOR>", [](const adif::Record &r) {
