@@ -36,21 +36,21 @@ const std::array<Band, 17> kBands = {{
 }};
 
 // A plain decimal number ("14.070", "7038276", "14,070"), else nothing.
-std::optional<double> parseNumber(QStringView text)
+std::optional<double> parseNumber(QByteArrayView text)
 {
     text = text.trimmed();
     double whole = 0, fraction = 0, scale = 1;
     bool point = false;
-    for (QChar c : text) {
-        if (c == u'.' || c == u',') {
+    for (char c : text) {
+        if (c == '.' || c == ',') {
             if (point)
                 return std::nullopt;
             point = true;
-        } else if (c >= u'0' && c <= u'9') {
+        } else if (c >= '0' && c <= '9') {
             if (point)
-                fraction += (scale /= 10) * (c.unicode() - u'0');
+                fraction += (scale /= 10) * (c - '0');
             else
-                whole = whole * 10 + (c.unicode() - u'0');
+                whole = whole * 10 + (c - '0');
         } else {
             return std::nullopt;
         }
@@ -58,6 +58,22 @@ std::optional<double> parseNumber(QStringView text)
     if (text.isEmpty() || (point && text.size() == 1))
         return std::nullopt;
     return whole + fraction;
+}
+
+// Whether `bytes` read as the table's ASCII `text`; letters of any case with
+// `caseBlind`.
+bool sameText(QByteArrayView bytes, const char16_t *text, bool caseBlind)
+{
+    qsizetype i = 0;
+    for (; text[i] != 0; ++i) {
+        if (i == bytes.size())
+            return false;
+        const char16_t c = static_cast<unsigned char>(bytes[i]);
+        const auto lower = [](char16_t x) { return x >= u'A' && x <= u'Z' ? char16_t(x - u'A' + u'a') : x; };
+        if (caseBlind ? lower(c) != lower(text[i]) : c != text[i])
+            return false;
+    }
+    return i == bytes.size();
 }
 
 // The band tables' own texts, shared rather than copied.
@@ -85,14 +101,14 @@ QString exportBandName(QStringView logBand)
     return {};
 }
 
-QString bandFromName(QStringView adifBand)
+QString bandFromName(QByteArrayView adifBand)
 {
-    const QStringView name = adifBand.trimmed();
+    const QByteArrayView name = adifBand.trimmed();
     for (const Band &b : kBands) {
-        if (name.compare(QStringView(b.adif), Qt::CaseInsensitive) == 0)
+        if (sameText(name, b.adif, true))
             return staticText(b.log);
         for (const char16_t *alias : b.aliases)
-            if (alias && name == QStringView(alias))
+            if (alias && sameText(name, alias, false))
                 return staticText(b.log);
     }
     return {};
@@ -104,7 +120,7 @@ QString bandAtMHz(double mhz)
     return b ? staticText(b->log) : QString();
 }
 
-QString bandFromFrequency(QStringView freq)
+QString bandFromFrequency(QByteArrayView freq)
 {
     const std::optional<double> value = parseNumber(freq);
     if (!value)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QByteArrayView>
 #include <QStringView>
 
 namespace pendrel::adif {
@@ -8,9 +9,10 @@ namespace pendrel::adif {
 // for a band text it does not know, which is then exported as <band:0>.
 QString exportBandName(QStringView logBand);
 
-// Band text of the log for a BAND value of a file, in upper case ("40M" ->
-// "7.0 Mhz"); empty when the value names no band the log knows.
-QString bandFromName(QStringView adifBand);
+// Band text of the log for a BAND value of a file, as the log's code page
+// holds it, in upper case ("40M" -> "7.0 Mhz"); empty when the value names no
+// band the log knows.
+QString bandFromName(QByteArrayView adifBand);
 
 // Band text of the log for a frequency in MHz, by the table's edges (no
 // guessing of kHz or Hz); empty when it falls in no band. Shared by the import
@@ -20,6 +22,6 @@ QString bandAtMHz(double mhz);
 // Band text of the log for a FREQ value ("7.030" -> "7.0 Mhz"). FREQ is in
 // MHz, but some loggers write kHz ("14200") or Hz ("7038276"): a value that
 // falls in no band as MHz is tried as kHz, then as Hz. Empty when none fits.
-QString bandFromFrequency(QStringView freq);
+QString bandFromFrequency(QByteArrayView freq);
 
 } // namespace pendrel::adif

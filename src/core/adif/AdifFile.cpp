@@ -51,7 +51,7 @@ AdifFileRead readAdifFile(const QString &path, const RecordSink &sink, const Pro
         RecordBatch batch;
         const auto handOver = [&] {
             batch.bytesRead = done;
-            return queue.push(std::exchange(batch, RecordBatch()));
+            return queue.push(std::exchange(batch, queue.emptyBatch()));
         };
         const RecordSink collect = [&](const Record &record) {
             batch.add(record);
@@ -66,13 +66,14 @@ AdifFileRead readAdifFile(const QString &path, const RecordSink &sink, const Pro
 
     AdifFileRead result;
     Record record;
-    while (const std::optional<RecordBatch> batch = queue.pop()) {
+    while (std::optional<RecordBatch> batch = queue.pop()) {
         for (qsizetype i = 0; i < batch->records() && !result.summary.stopped; ++i) {
             batch->recordAt(i, record);
             ++result.summary.records;
             result.summary.stopped = !sink(record);
         }
         const qint64 read = batch->bytesRead;
+        queue.giveBack(std::move(*batch));
         if (!result.summary.stopped && progress && !progress(read, std::max(size, read)))
             result.summary.cancelled = true;
         if (result.summary.stopped || result.summary.cancelled) {

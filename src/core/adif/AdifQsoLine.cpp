@@ -128,28 +128,31 @@ QsoLineBuilder::QsoLineBuilder(ImportStation station) : m_station(std::move(stat
     m_powerValue = numericValue(power); // as the km/W of the entry reads the column
 }
 
-// A value as the line holds it, as text for the rules that read text.
-QStringView QsoLineBuilder::text(QByteArrayView value, bool upper)
-{
-    widen(logValue(value, upper, m_bytes), m_scratch);
-    return m_scratch;
-}
-
 QString QsoLineBuilder::band(const Values &values)
 {
     // FREQ says more than BAND when both are given; BAND stands in for a FREQ that fits no band.
     if (!values[FREQ].isNull())
-        if (const QString b = bandFromFrequency(text(values[FREQ], false)); !b.isEmpty())
+        if (const QString b = bandFromFrequency(logValue(values[FREQ], false, m_bytes)); !b.isEmpty())
             return b;
-    return bandFromName(text(values[BAND], true));
+    return bandFromName(logValue(values[BAND], true, m_bytes));
 }
 
 void duplicateKey(QByteArrayView line, QByteArray &key)
 {
-    key.resize(0);
-    key.append(cp1252::trimmed(recordField(line, RecordColumn::Indicatif)));
-    for (FieldColumns c : {RecordColumn::Date, RecordColumn::QTR, RecordColumn::QRG, RecordColumn::Mode})
-        key.append('|').append(cp1252::trimmed(recordField(line, c)));
+    static constexpr FieldColumns columns[] = {RecordColumn::Indicatif, RecordColumn::Date, RecordColumn::QTR,
+                                               RecordColumn::QRG, RecordColumn::Mode};
+    constexpr qsizetype Count = std::size(columns);
+    QByteArrayView parts[Count];
+    qsizetype size = Count - 1; // the separators
+    for (qsizetype i = 0; i < Count; ++i)
+        size += (parts[i] = cp1252::trimmed(recordField(line, columns[i]))).size();
+    key.resize(size);
+    char *out = key.data();
+    for (qsizetype i = 0; i < Count; ++i) {
+        if (i > 0)
+            *out++ = '|';
+        out = std::copy_n(parts[i].data(), parts[i].size(), out);
+    }
 }
 
 // Each value goes straight into its columns of a blank line, as the bytes
@@ -205,8 +208,7 @@ bool QsoLineBuilder::appendLine(const Record &record, QByteArray &out)
     // A fourth character of the mode (RTTY, JT65) takes the blank column before the band.
     if (mode.size() > 3)
         line.bytes[RecordColumn::Mode.start + 3] = mode[3];
-    widen(mode, m_scratch);
-    const bool lowPowerMode = !m_scratch.isEmpty() && allowedPowerWatts(m_scratch) == 5;
+    const bool lowPowerMode = !mode.isEmpty() && allowedPowerWatts(mode) == 5;
     QString qrg = band(values);
     if (qrg.isEmpty()) {
         // A band named but not one of the contest (60 m, 4 m): the QSO is not

@@ -60,7 +60,6 @@ private:
     enum Wanted { CALL, NAME, GRIDSQUARE, QSO_DATE, TIME_ON, MODE, FREQ, BAND, RST_RCVD, RST_SENT, QTH, WantedCount };
     using Values = std::array<QByteArrayView, WantedCount>;
     QString band(const Values &values);
-    QStringView text(QByteArrayView value, bool upper);
 
     enum Missing { Call, Date, BadDate, Time, BadTime, Band, MissingKinds };
     ImportStation m_station;
@@ -73,7 +72,7 @@ private:
     QSet<QByteArray> m_present;
     std::array<int, MissingKinds> m_missing{};
     QByteArray m_bytes, m_key; // for the values of one record, reused from one to the next
-    QString m_call, m_locator, m_scratch;
+    QString m_call, m_locator;
 };
 
 } // namespace pendrel::adif

@@ -19,6 +19,14 @@ void RecordBatch::add(const Record &record)
     m_ends.append(m_fields.size());
 }
 
+void RecordBatch::clear()
+{
+    m_bytes.resize(0);
+    m_fields.resize(0);
+    m_ends.resize(0);
+    bytesRead = 0;
+}
+
 void RecordBatch::recordAt(qsizetype i, Record &into) const
 {
     into.fields.clear();
@@ -49,6 +57,24 @@ std::optional<RecordBatch> BatchQueue::pop()
     RecordBatch batch = std::move(m_batches.front());
     m_batches.pop_front();
     m_changed.notify_all();
+    return batch;
+}
+
+void BatchQueue::giveBack(RecordBatch batch)
+{
+    batch.clear();
+    const std::lock_guard lock(m_mutex);
+    if (m_spare.size() < MaxQueued)
+        m_spare.push_back(std::move(batch));
+}
+
+RecordBatch BatchQueue::emptyBatch()
+{
+    const std::lock_guard lock(m_mutex);
+    if (m_spare.empty())
+        return {};
+    RecordBatch batch = std::move(m_spare.back());
+    m_spare.pop_back();
     return batch;
 }
 

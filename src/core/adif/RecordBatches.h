@@ -7,6 +7,7 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace pendrel::adif {
 
@@ -16,6 +17,8 @@ namespace pendrel::adif {
 class RecordBatch {
 public:
     void add(const Record &record);
+    // Empties it and keeps its memory, for the next batch.
+    void clear();
     qsizetype records() const { return m_ends.size(); }
     // Record `i` as read, its views into this batch.
     void recordAt(qsizetype i, Record &into) const;
@@ -39,6 +42,10 @@ public:
     bool push(RecordBatch batch);
     // Waits for a batch; none once the reader has finished and all are taken.
     std::optional<RecordBatch> pop();
+    // Batches used are given back and filled again: a new one would be
+    // allocated and faulted in, page by page, for every 512 records.
+    void giveBack(RecordBatch batch);
+    RecordBatch emptyBatch();
     void finish(); // the reader has no more
     void stop();   // the user wants no more
     bool stopped() const;
@@ -48,6 +55,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<RecordBatch> m_batches;
+    std::vector<RecordBatch> m_spare;
     bool m_finished = false, m_stopped = false;
 };
 

@@ -26,10 +26,23 @@ QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth, bool
     return winter ? QStringLiteral("15") : QStringLiteral("10");
 }
 
+namespace {
+const char *const kPhoneModes[] = {"SSB", "USB", "LSB", "AM", "FM"};
+}
+
 int allowedPowerWatts(QStringView mode)
 {
     const QStringView m = mode.trimmed();
-    for (QStringView phone : {u"SSB", u"USB", u"LSB", u"AM", u"FM"})
+    for (const char *phone : kPhoneModes)
+        if (m.compare(QLatin1StringView(phone), Qt::CaseInsensitive) == 0)
+            return 10;
+    return 5;
+}
+
+int allowedPowerWatts(QByteArrayView mode)
+{
+    const QByteArrayView m = mode.trimmed();
+    for (const char *phone : kPhoneModes)
         if (m.compare(phone, Qt::CaseInsensitive) == 0)
             return 10;
     return 5;

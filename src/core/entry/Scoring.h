@@ -23,6 +23,8 @@ QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth);
 // AM, FM), 5 in CW and in every digital mode (DIG, FT8, RTTY, PSK...), for
 // fixed and portable stations alike.
 int allowedPowerWatts(QStringView mode);
+// The same for a mode in the log's code page (an imported one).
+int allowedPowerWatts(QByteArrayView mode);
 // Asked at validation of a QSO scored above the power its mode allows.
 QString powerRuleQuestion();
 
