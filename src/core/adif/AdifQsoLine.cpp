@@ -117,7 +117,8 @@ QString logTime(QByteArrayView timeOn)
     return toLogTime(timeOn, out) ? QString::fromLatin1(out, 5) : QString();
 }
 
-QsoLineBuilder::QsoLineBuilder(ImportStation station) : m_station(std::move(station))
+QsoLineBuilder::QsoLineBuilder(ImportStation station)
+    : m_station(std::move(station)), m_qrb(m_station.ownLocator)
 {
     // As a number without a conversion to an integer type, which a power of
     // hundreds of digits would overflow; the column keeps its first two digits.
@@ -238,7 +239,7 @@ bool QsoLineBuilder::appendLine(const Record &record, QByteArray &out)
     putText({RecordColumn::QTH.start, 20}, values[QTH]); // of its thirty columns, the first twenty
 
     // No QRB for a locator of fewer than six characters: the column then reads 0.
-    const double qrb = m_locator.size() < 6 ? 0 : QrbKm(m_station.ownLocator, m_locator).value_or(0);
+    const double qrb = m_locator.size() < 6 ? 0 : m_qrb.to(m_locator).value_or(0);
     line.putWhole(RecordColumn::QRB, qrb);
     line.put(RecordColumn::MyLoc, m_ownLocatorBytes);
     line.put(RecordColumn::Pwr, m_powerBytes);

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/adif/AdifReader.h"
+#include "core/geo/Qrb.h"
 #include "core/storage/LogStore.h"
 
 #include <QMap>
@@ -63,6 +64,7 @@ private:
 
     enum Missing { Call, Date, BadDate, Time, BadTime, Band, MissingKinds };
     ImportStation m_station;
+    QrbFrom m_qrb;
     QByteArray m_ownLocatorBytes, m_powerBytes; // as the line holds them (the power in whole watts)
     int m_written = 0;
     int m_skipped = 0;

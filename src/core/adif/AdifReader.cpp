@@ -3,6 +3,8 @@
 #include "core/adif/AdifScanner.h"
 #include "core/storage/Cp1252.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
 
@@ -29,13 +31,30 @@ bool hasAnyValue(const Record &record)
 constexpr int ProgressEvery = 4096;
 
 // Field names are made of letters, digits and "_", for which setting bit 5
-// folds the case and nothing else.
+// folds the case and nothing else: two names are the same when their bytes
+// differ in that bit at most, compared eight or four bytes at a time.
 bool sameName(QByteArrayView a, QByteArrayView b)
 {
-    if (a.size() != b.size())
+    const qsizetype n = a.size();
+    if (n != b.size())
         return false;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if ((a[i] | 0x20) != (b[i] | 0x20))
+    const char *p = a.data(), *q = b.data();
+    const auto differ8 = [&](qsizetype i) {
+        return (qFromUnaligned<quint64>(p + i) ^ qFromUnaligned<quint64>(q + i)) & ~0x2020202020202020ULL;
+    };
+    const auto differ4 = [&](qsizetype i) {
+        return (qFromUnaligned<quint32>(p + i) ^ qFromUnaligned<quint32>(q + i)) & ~0x20202020U;
+    };
+    if (n >= 8) {
+        for (qsizetype i = 0; i + 8 < n; i += 8)
+            if (differ8(i))
+                return false;
+        return !differ8(n - 8); // the last eight, over those already compared
+    }
+    if (n >= 4)
+        return !differ4(0) && !differ4(n - 4);
+    for (qsizetype i = 0; i < n; ++i)
+        if ((p[i] ^ q[i]) & ~0x20)
             return false;
     return true;
 }
@@ -62,7 +81,7 @@ FieldNames::FieldNames(std::initializer_list<QByteArrayView> names)
     for (const QByteArrayView name : names) {
         int slot = slotOf(name);
         while (m_slots[slot] != 0)
-            slot = (slot + 1) % Slots;
+            slot = (slot + 1) & (Slots - 1);
         m_names.append(name);
         m_slots[slot] = qint8(m_names.size());
     }
@@ -73,12 +92,12 @@ int FieldNames::slotOf(QByteArrayView name)
     if (name.isEmpty())
         return 0;
     const auto folded = [](char c) { return int(static_cast<unsigned char>(c) | 0x20); };
-    return int((name.size() * 7 + folded(name.front()) * 3 + folded(name.back())) % Slots);
+    return int((name.size() * 7 + folded(name.front()) * 3 + folded(name.back())) & (Slots - 1));
 }
 
 int FieldNames::indexOf(QByteArrayView name) const
 {
-    for (int slot = slotOf(name); m_slots[slot] != 0; slot = (slot + 1) % Slots)
+    for (int slot = slotOf(name); m_slots[slot] != 0; slot = (slot + 1) & (Slots - 1))
         if (sameName(m_names[m_slots[slot] - 1], name))
             return m_slots[slot] - 1;
     return -1;

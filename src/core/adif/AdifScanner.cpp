@@ -1,14 +1,23 @@
 #include "core/adif/AdifScanner.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace pendrel::adif {
 namespace {
 
+// Letters, digits and "_": a table, as every byte of every tag's name goes through it.
+constexpr std::array<bool, 256> kNameChars = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    return table;
+}();
+
 bool isNameChar(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    return kNameChars[static_cast<unsigned char>(c)];
 }
 
 bool isBlank(char c)
@@ -42,14 +51,13 @@ qsizetype Scanner::stopAt(qsizetype want) const
     return m_bytes.size();
 }
 
-bool Scanner::readTag(qsizetype at, Tag &tag) const
+const Scanner::Tag *Scanner::readTag(qsizetype at) const
 {
     if (at != m_cachedAt) {
         m_cachedOk = parseTag(at, m_cached);
         m_cachedAt = at;
     }
-    tag = m_cached;
-    return m_cachedOk;
+    return m_cachedOk ? &m_cached : nullptr;
 }
 
 // "<" name [":" digits [":" type]] ">", the name of letters, digits and "_".
@@ -101,10 +109,8 @@ bool Scanner::parseTag(qsizetype at, Tag &tag) const
 // `withoutLength`, any well-formed tag.
 bool Scanner::tagStartsAt(qsizetype at, bool withoutLength) const
 {
-    Tag tag;
-    if (!readTag(at, tag))
-        return false;
-    return withoutLength || tag.hasLength || tag.kind != Tag::Kind::Field;
+    const Tag *tag = readTag(at);
+    return tag && (withoutLength || tag->hasLength || tag->kind != Tag::Kind::Field);
 }
 
 qsizetype Scanner::nextTagStart(qsizetype from, bool withoutLength) const
@@ -206,11 +212,12 @@ Scanner::Token Scanner::next()
             break;
         }
         const qsizetype at = static_cast<const char *>(hit) - m_bytes.data();
-        Tag tag;
-        if (!readTag(at, tag)) {
+        const Tag *read = readTag(at);
+        if (!read) {
             m_pos = at + 1; // a lone "<" in free text
             continue;
         }
+        const Tag tag = *read; // the cache is overwritten by the looks ahead
         m_pos = tag.end;
         if (tag.kind == Tag::Kind::EndOfRecord)
             return Token::EndOfRecord;

@@ -48,7 +48,8 @@ private:
     enum class Fit { None, Likely, Sure };
 
     bool parseTag(qsizetype at, Tag &tag) const;
-    bool readTag(qsizetype at, Tag &tag) const;
+    // The tag at `at` (parsed once for the looks ahead and the read), or none.
+    const Tag *readTag(qsizetype at) const;
     bool tagStartsAt(qsizetype at, bool withoutLength) const;
     qsizetype nextTagStart(qsizetype from, bool withoutLength) const;
     qsizetype countedEnd(qsizetype begin, qsizetype length) const;

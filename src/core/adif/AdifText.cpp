@@ -76,25 +76,46 @@ QString logSafeText(QStringView text, bool upper)
     return out;
 }
 
+namespace {
+
+// What QByteArrayView::trimmed() takes from the ends, without the call.
+QByteArrayView trimmedAscii(QByteArrayView bytes)
+{
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    qsizetype begin = 0, end = bytes.size();
+    while (begin < end && space(bytes[begin]))
+        ++begin;
+    while (end > begin && space(bytes[end - 1]))
+        --end;
+    return bytes.sliced(begin, end - begin);
+}
+
+} // namespace
+
 QByteArrayView logValue(QByteArrayView value, bool upper, QByteArray &buffer)
 {
-    value = value.trimmed();
-    buffer.resize(value.size());
+    value = trimmedAscii(value);
+    if (buffer.size() < value.size())
+        buffer.resize(value.size());
     char *dst = buffer.data();
+    bool blanked = false;
     for (qsizetype i = 0; i < value.size(); ++i) {
         char c = value[i];
         if (static_cast<unsigned char>(c) >= 0x80) {
             buffer = cp1252::encode(logSafeText(decodeValue(value), upper).trimmed());
             return buffer;
         }
-        if (c < 0x20 || c == 0x7F)
+        if (c < 0x20 || c == 0x7F) {
             c = ' ';
-        else if (upper && c >= 'a' && c <= 'z')
+            blanked = true;
+        } else if (upper && c >= 'a' && c <= 'z') {
             c = char(c - 'a' + 'A');
+        }
         dst[i] = c;
     }
     // A control character at either end has become a blank.
-    return QByteArrayView(buffer).trimmed();
+    const QByteArrayView out(dst, value.size());
+    return blanked ? trimmedAscii(out) : out;
 }
 
 } // namespace pendrel::adif

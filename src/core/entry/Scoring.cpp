@@ -3,6 +3,7 @@
 #include "core/storage/NumericValue.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace pendrel {
 
@@ -27,14 +28,14 @@ QString OutingBonus(StationKind kind, int outingQsoCount, int currentMonth, bool
 }
 
 namespace {
-const char *const kPhoneModes[] = {"SSB", "USB", "LSB", "AM", "FM"};
+constexpr std::string_view kPhoneModes[] = {"SSB", "USB", "LSB", "AM", "FM"};
 }
 
 int allowedPowerWatts(QStringView mode)
 {
     const QStringView m = mode.trimmed();
-    for (const char *phone : kPhoneModes)
-        if (m.compare(QLatin1StringView(phone), Qt::CaseInsensitive) == 0)
+    for (const std::string_view phone : kPhoneModes)
+        if (m.compare(QLatin1StringView(phone.data(), phone.size()), Qt::CaseInsensitive) == 0)
             return 10;
     return 5;
 }
@@ -42,8 +43,9 @@ int allowedPowerWatts(QStringView mode)
 int allowedPowerWatts(QByteArrayView mode)
 {
     const QByteArrayView m = mode.trimmed();
-    for (const char *phone : kPhoneModes)
-        if (m.compare(phone, Qt::CaseInsensitive) == 0)
+    for (const std::string_view phone : kPhoneModes)
+        if (m.size() == qsizetype(phone.size())
+            && m.compare(QByteArrayView(phone.data(), phone.size()), Qt::CaseInsensitive) == 0)
             return 10;
     return 5;
 }

@@ -24,13 +24,8 @@ int digitValue(QChar ch)
     return c >= u'0' && c <= u'9' ? c - u'0' : -1;
 }
 
-struct Position {
-    double longitude;
-    double latitude;
-};
-
 // Centre of the locator's subsquare, in radians; nothing for a character out of its domain.
-std::optional<Position> subsquareCentre(const QString &loc)
+std::optional<QrbFrom::Position> subsquareCentre(QStringView loc)
 {
     if (loc.size() < 6)
         return std::nullopt;
@@ -41,8 +36,8 @@ std::optional<Position> subsquareCentre(const QString &loc)
         return std::nullopt;
     const int lonDegrees = lonField * 20 - 180 + lonSquare * 2;
     const int latDegrees = latField * 10 - 90 + latSquare;
-    return Position{(lonSub / 12.0 + 1.0 / 24 + lonDegrees) * (Pi / 180),
-                    (latSub / 24.0 + 1.0 / 48 + latDegrees) * (Pi / 180)};
+    return QrbFrom::Position{(lonSub / 12.0 + 1.0 / 24 + lonDegrees) * (Pi / 180),
+                             (latSub / 24.0 + 1.0 / 48 + latDegrees) * (Pi / 180)};
 }
 
 double arcCos(double x)
@@ -53,6 +48,16 @@ double arcCos(double x)
     if (x <= -1)
         return Pi;
     return -std::atan(x / std::sqrt(1 - x * x)) + HalfPi;
+}
+
+// Great-circle distance in whole kilometres, the sine and cosine of the first
+// latitude given (worked out once for many distances from one place).
+double wholeKm(const QrbFrom::Position &a, double sinA, double cosA, const QrbFrom::Position &b)
+{
+    const double delta = a.longitude - b.longitude;
+    const double x = std::cos(delta) * cosA * std::cos(b.latitude) + std::sin(b.latitude) * sinA;
+    const double distance = EarthCircumferenceKm * arcCos(x) / (Pi + Pi);
+    return std::floor(distance + 0.5);
 }
 
 } // namespace
@@ -66,11 +71,7 @@ void ComputeQrb(const QString &own, QString &distant, std::optional<double> &qrb
     const auto b = subsquareCentre(distant);
     if (!a || !b)
         return;
-    const double delta = a->longitude - b->longitude;
-    const double x = std::cos(delta) * std::cos(a->latitude) * std::cos(b->latitude)
-                     + std::sin(b->latitude) * std::sin(a->latitude);
-    const double distance = EarthCircumferenceKm * arcCos(x) / (Pi + Pi);
-    qrb = std::floor(distance + 0.5);
+    qrb = wholeKm(*a, std::sin(a->latitude), std::cos(a->latitude), *b);
 }
 
 QString QrbText(const QString &own, const QString &distant)
@@ -81,12 +82,28 @@ QString QrbText(const QString &own, const QString &distant)
 
 std::optional<double> QrbKm(const QString &own, const QString &distant)
 {
-    if (own == distant)
+    return QrbFrom(own).to(distant);
+}
+
+QrbFrom::QrbFrom(const QString &own) : m_own(own), m_centre(subsquareCentre(own))
+{
+    if (m_centre) {
+        m_sin = std::sin(m_centre->latitude);
+        m_cos = std::cos(m_centre->latitude);
+    }
+}
+
+std::optional<double> QrbFrom::to(QStringView distant) const
+{
+    if (distant == m_own)
         return 0.0;
-    QString d = distant;
-    std::optional<double> qrb;
-    ComputeQrb(own, d, qrb);
-    return qrb;
+    distant = distant.trimmed().left(6);
+    if (distant.size() < 6)
+        return std::nullopt;
+    const auto b = subsquareCentre(distant);
+    if (!m_centre || !b)
+        return std::nullopt;
+    return wholeKm(*m_centre, m_sin, m_cos, *b);
 }
 
 } // namespace pendrel

@@ -21,4 +21,21 @@ QString QrbText(const QString &own, const QString &distant);
 // The same as a number: 0 for identical texts, nothing when there is no value.
 std::optional<double> QrbKm(const QString &own, const QString &distant);
 
+// QrbKm from one own locator to many others (an import's QSOs), its
+// subsquare's centre worked out once.
+class QrbFrom {
+public:
+    struct Position {
+        double longitude;
+        double latitude;
+    };
+    explicit QrbFrom(const QString &own);
+    std::optional<double> to(QStringView distant) const;
+
+private:
+    QString m_own;
+    std::optional<Position> m_centre;
+    double m_sin = 0, m_cos = 0; // of its latitude
+};
+
 } // namespace pendrel
