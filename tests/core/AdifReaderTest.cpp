@@ -208,6 +208,23 @@ TEST(AdifReader, FirstValuesOfSeveralNamesInOnePass)
     });
 }
 
+// Names are compared several bytes at a time: at every length, a name is
+// found in any case, and not when one of its bytes differs, wherever it is.
+TEST(AdifReader, NamesOfEveryLengthComparedWhole)
+{
+    const QByteArray longest = "APP_N1MM_EXCHANGE";
+    for (qsizetype n = 1; n <= longest.size(); ++n) {
+        const QByteArray name = longest.first(n);
+        const adif::FieldNames names = {name};
+        EXPECT_EQ(names.indexOf(name.toLower()), 0) << name.constData();
+        for (qsizetype at = 0; at < n; ++at) {
+            QByteArray other = name.toLower();
+            ++other[at];
+            EXPECT_EQ(names.indexOf(other), -1) << other.constData();
+        }
+    }
+}
+
 TEST(AdifReader, ProgressReachesTheEndAndCancelStops)
 {
     QByteArray bytes = "<EOH>\n";

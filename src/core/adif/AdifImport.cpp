@@ -134,12 +134,13 @@ ImportResult importFile(const ImportRequest &request, const Progress &progress, 
     // the new log is made around the block instead of from a copy of it.
     qsizetype headRoom = logBytes + 64 * 1024;
     // Its capacity is taken at once, for as many lines as the file can hold
-    // records (one takes at least 14 bytes) and the log can take: a block
-    // that grew would be copied, and both copies held, as it grows.
-    // What is never written is never touched and takes no memory.
+    // records (one takes at least 14 bytes) and the log can take, and the
+    // log's lines that come after the block: a block that grew would be
+    // copied, and both copies held, as it grows. What is never written is
+    // never touched and takes no memory.
     const qint64 maxLines = std::min<qint64>(room, QFileInfo(request.adifPath).size() / 14 + 1);
     QByteArray block;
-    block.reserve(headRoom + maxLines * (QsoRecord::RecordLineLength + 2));
+    block.reserve(headRoom + maxLines * (QsoRecord::RecordLineLength + 2) + logBytes);
     block.resize(headRoom);
     bool dated = false; // whether a record had a valid date, and the moment of the first one
     qint64 when = 0;

@@ -41,66 +41,53 @@ bool sameName(QByteArrayView a, const char *b)
 
 Scanner::Scanner(QByteArrayView bytes) : m_bytes(bytes) {}
 
-// Where a look that would go on to `want` stops: at the end of the bytes
-// when they stop first, which is noted.
-qsizetype Scanner::stopAt(qsizetype want) const
-{
-    if (want < m_bytes.size())
-        return want;
-    m_reachedEnd = true;
-    return m_bytes.size();
-}
-
-const Scanner::Tag *Scanner::readTag(qsizetype at) const
-{
-    if (at != m_cachedAt) {
-        m_cachedOk = parseTag(at, m_cached);
-        m_cachedAt = at;
-    }
-    return m_cachedOk ? &m_cached : nullptr;
-}
-
 // "<" name [":" digits [":" type]] ">", the name of letters, digits and "_".
+// The bytes are read through a local pointer: the compiler would otherwise
+// load them again after every store into the tag.
 bool Scanner::parseTag(qsizetype at, Tag &tag) const
 {
+    const char *const d = m_bytes.data();
     const qsizetype size = m_bytes.size();
     qsizetype i = at + 1;
     const qsizetype nameStop = stopAt(i + MaxNameLength);
-    while (i < nameStop && isNameChar(m_bytes[i]))
+    while (i < nameStop && isNameChar(d[i]))
         ++i;
     if (i == at + 1 || i >= nameStop)
         return false;
-    tag.name = m_bytes.sliced(at + 1, i - at - 1);
-    tag.hasLength = false;
-    tag.length = 0;
-    if (m_bytes[i] == ':') {
+    const QByteArrayView name(d + at + 1, i - at - 1);
+    bool hasLength = false;
+    qsizetype length = 0;
+    if (d[i] == ':') {
         ++i;
         const qsizetype digits = i;
         const qsizetype digitStop = stopAt(i + MaxCountDigits);
-        while (i < digitStop && m_bytes[i] >= '0' && m_bytes[i] <= '9') {
+        while (i < digitStop && d[i] >= '0' && d[i] <= '9') {
             // Capped: a count past the end of the file means "up to the end".
-            if (tag.length <= size)
-                tag.length = tag.length * 10 + (m_bytes[i] - '0');
+            if (length <= size)
+                length = length * 10 + (d[i] - '0');
             ++i;
         }
         if (i == digits || i >= digitStop)
             return false;
-        tag.hasLength = true;
-        if (m_bytes[i] == ':') {
+        hasLength = true;
+        if (d[i] == ':') {
             const qsizetype typeStop = stopAt(++i + MaxNameLength);
-            while (i < typeStop && isNameChar(m_bytes[i]))
+            while (i < typeStop && isNameChar(d[i]))
                 ++i;
             if (i >= typeStop)
                 return false;
         }
     }
-    if (m_bytes[i] != '>')
+    if (d[i] != '>')
         return false;
+    tag.name = name;
+    tag.hasLength = hasLength;
+    tag.length = length;
     tag.end = i + 1;
     tag.kind = Tag::Kind::Field;
-    if (!tag.hasLength && sameName(tag.name, "EOR"))
+    if (!hasLength && sameName(name, "EOR"))
         tag.kind = Tag::Kind::EndOfRecord;
-    else if (!tag.hasLength && sameName(tag.name, "EOH"))
+    else if (!hasLength && sameName(name, "EOH"))
         tag.kind = Tag::Kind::EndOfHeader;
     return true;
 }

@@ -49,7 +49,14 @@ private:
 
     bool parseTag(qsizetype at, Tag &tag) const;
     // The tag at `at` (parsed once for the looks ahead and the read), or none.
-    const Tag *readTag(qsizetype at) const;
+    const Tag *readTag(qsizetype at) const
+    {
+        if (at != m_cachedAt) {
+            m_cachedOk = parseTag(at, m_cached);
+            m_cachedAt = at;
+        }
+        return m_cachedOk ? &m_cached : nullptr;
+    }
     bool tagStartsAt(qsizetype at, bool withoutLength) const;
     qsizetype nextTagStart(qsizetype from, bool withoutLength) const;
     qsizetype countedEnd(qsizetype begin, qsizetype length) const;
@@ -57,7 +64,15 @@ private:
     qsizetype skipBlanks(qsizetype from) const;
     qsizetype utf8End(qsizetype begin, qsizetype chars, qsizetype limit) const;
     qsizetype trimEnd(qsizetype begin, qsizetype end) const;
-    qsizetype stopAt(qsizetype want) const;
+    // Where a look that would go on to `want` stops: at the end of the bytes
+    // when they stop first, which is noted.
+    qsizetype stopAt(qsizetype want) const
+    {
+        if (want < m_bytes.size())
+            return want;
+        m_reachedEnd = true;
+        return m_bytes.size();
+    }
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;

@@ -5,16 +5,19 @@ namespace pendrel::adif {
 void RecordBatch::add(const Record &record)
 {
     // The fields lie in order in the reader's bytes: the stretch from the
-    // first name to the last value is copied at once.
+    // first name to the last value is copied at once. The spans are written
+    // in place, the list grown once a record.
     if (!record.fields.isEmpty()) {
         const char *first = record.fields.front().name.data();
         const Field &last = record.fields.back();
         const qsizetype at = m_bytes.size(), size = last.value.data() + last.value.size() - first;
         Q_ASSERT(size >= 0);
         m_bytes.append(first, size);
+        const qsizetype count = m_fields.size();
+        m_fields.resize(count + record.fields.size());
+        Span *span = m_fields.data() + count;
         for (const Field &f : record.fields)
-            m_fields.append({at + (f.name.data() - first), f.name.size(), at + (f.value.data() - first),
-                             f.value.size()});
+            *span++ = {at + (f.name.data() - first), f.name.size(), at + (f.value.data() - first), f.value.size()};
     }
     m_ends.append(m_fields.size());
 }
@@ -29,11 +32,13 @@ void RecordBatch::clear()
 
 void RecordBatch::recordAt(qsizetype i, Record &into) const
 {
-    into.fields.clear();
-    for (qsizetype f = i == 0 ? 0 : m_ends[i - 1]; f < m_ends[i]; ++f) {
-        const Span &s = m_fields[f];
-        into.fields.append({QByteArrayView(m_bytes.constData() + s.nameAt, s.nameSize),
-                            QByteArrayView(m_bytes.constData() + s.valueAt, s.valueSize)});
+    const qsizetype begin = i == 0 ? 0 : m_ends[i - 1];
+    into.fields.resize(m_ends[i] - begin);
+    const char *bytes = m_bytes.constData();
+    const Span *span = m_fields.constData() + begin;
+    for (Field &f : into.fields) {
+        f = {QByteArrayView(bytes + span->nameAt, span->nameSize), QByteArrayView(bytes + span->valueAt, span->valueSize)};
+        ++span;
     }
 }
 
