@@ -87,14 +87,6 @@ FieldNames::FieldNames(std::initializer_list<QByteArrayView> names)
     }
 }
 
-int FieldNames::slotOf(QByteArrayView name)
-{
-    if (name.isEmpty())
-        return 0;
-    const auto folded = [](char c) { return int(static_cast<unsigned char>(c) | 0x20); };
-    return int((name.size() * 7 + folded(name.front()) * 3 + folded(name.back())) & (Slots - 1));
-}
-
 int FieldNames::indexOf(QByteArrayView name) const
 {
     for (int slot = slotOf(name); m_slots[slot] != 0; slot = (slot + 1) & (Slots - 1))

@@ -26,7 +26,13 @@ public:
 
 private:
     static constexpr int Slots = 64; // a power of two, well above the names
-    static int slotOf(QByteArrayView name);
+    static int slotOf(QByteArrayView name)
+    {
+        if (name.isEmpty())
+            return 0;
+        const auto folded = [](char c) { return int(static_cast<unsigned char>(c) | 0x20); };
+        return int((name.size() * 7 + folded(name.front()) * 3 + folded(name.back())) & (Slots - 1));
+    }
     QVarLengthArray<QByteArrayView, 16> m_names;
     std::array<qint8, Slots> m_slots{}; // 1 + the index of the name put there; 0: free
 };

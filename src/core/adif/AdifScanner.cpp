@@ -32,9 +32,12 @@ constexpr qsizetype MaxCountDigits = 30;
 // Blanks looked across after a counted value for the tag that confirms it.
 constexpr qsizetype MaxBlanksAfterValue = 256;
 
-bool sameName(QByteArrayView a, const char *b)
+// Whether a tag's name is `word` (three letters), in any case: letters fold
+// by bit 5, and no other byte of a name folds onto a letter.
+bool isWord(QByteArrayView name, const char (&word)[4])
 {
-    return a.compare(QByteArrayView(b), Qt::CaseInsensitive) == 0;
+    return name.size() == 3 && (name[0] | 0x20) == (word[0] | 0x20) && (name[1] | 0x20) == (word[1] | 0x20)
+           && (name[2] | 0x20) == (word[2] | 0x20);
 }
 
 } // namespace
@@ -85,16 +88,16 @@ bool Scanner::parseTag(qsizetype at, Tag &tag) const
     tag.length = length;
     tag.end = i + 1;
     tag.kind = Tag::Kind::Field;
-    if (!hasLength && sameName(name, "EOR"))
+    if (!hasLength && isWord(name, "EOR"))
         tag.kind = Tag::Kind::EndOfRecord;
-    else if (!hasLength && sameName(name, "EOH"))
+    else if (!hasLength && isWord(name, "EOH"))
         tag.kind = Tag::Kind::EndOfHeader;
     return true;
 }
 
 // A tag that ends a value: one with a length, <EOR> or <EOH>; with
 // `withoutLength`, any well-formed tag.
-bool Scanner::tagStartsAt(qsizetype at, bool withoutLength) const
+inline bool Scanner::tagStartsAt(qsizetype at, bool withoutLength) const
 {
     const Tag *tag = readTag(at);
     return tag && (withoutLength || tag->hasLength || tag->kind != Tag::Kind::Field);
@@ -115,7 +118,7 @@ qsizetype Scanner::nextTagStart(qsizetype from, bool withoutLength) const
     return stopAt(size);
 }
 
-qsizetype Scanner::skipBlanks(qsizetype from) const
+inline qsizetype Scanner::skipBlanks(qsizetype from) const
 {
     const qsizetype stop = stopAt(from + MaxBlanksAfterValue);
     qsizetype i = from;
@@ -125,7 +128,7 @@ qsizetype Scanner::skipBlanks(qsizetype from) const
 }
 
 // How well a value ending at `end` fits what follows it.
-Scanner::Fit Scanner::fitAt(qsizetype end) const
+inline Scanner::Fit Scanner::fitAt(qsizetype end) const
 {
     const qsizetype size = m_bytes.size();
     // Most values are followed by their next tag, or by one blank and the tag.
@@ -192,13 +195,18 @@ qsizetype Scanner::countedEnd(qsizetype begin, qsizetype length) const
 Scanner::Token Scanner::next()
 {
     const qsizetype size = m_bytes.size();
+    const char *const d = m_bytes.data();
     while (m_pos < size) {
-        const void *hit = std::memchr(m_bytes.data() + m_pos, '<', size_t(size - m_pos));
-        if (!hit) {
-            m_pos = size;
-            break;
+        // Most tags come right after the value before them, or after one blank.
+        qsizetype at = m_pos;
+        if (d[at] != '<' && !(++at < size && d[at] == '<')) {
+            const void *hit = std::memchr(d + at, '<', size_t(size - at));
+            if (!hit) {
+                m_pos = size;
+                break;
+            }
+            at = static_cast<const char *>(hit) - d;
         }
-        const qsizetype at = static_cast<const char *>(hit) - m_bytes.data();
         const Tag *read = readTag(at);
         if (!read) {
             m_pos = at + 1; // a lone "<" in free text

@@ -2,6 +2,8 @@
 
 #include "core/storage/Cp1252.h"
 
+#include <array>
+
 namespace pendrel::adif {
 
 qsizetype byteOrderMarkLength(QByteArrayView bytes)
@@ -92,30 +94,36 @@ QByteArrayView trimmedAscii(QByteArrayView bytes)
 
 } // namespace
 
+// Each ASCII byte as a log line holds it: controls made blanks; in the
+// second row, letters in upper case too.
+constexpr auto kAsciiInLog = [] {
+    std::array<std::array<char, 128>, 2> table{};
+    for (int c = 0; c < 128; ++c) {
+        const char plain = c < 0x20 || c == 0x7F ? ' ' : char(c);
+        table[0][c] = plain;
+        table[1][c] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : plain;
+    }
+    return table;
+}();
+
 QByteArrayView logValue(QByteArrayView value, bool upper, QByteArray &buffer)
 {
     value = trimmedAscii(value);
     if (buffer.size() < value.size())
         buffer.resize(value.size());
     char *dst = buffer.data();
-    bool blanked = false;
+    const char *inLog = kAsciiInLog[upper].data();
     for (qsizetype i = 0; i < value.size(); ++i) {
-        char c = value[i];
-        if (static_cast<unsigned char>(c) >= 0x80) {
+        const auto c = static_cast<unsigned char>(value[i]);
+        if (c >= 0x80) {
             buffer = cp1252::encode(logSafeText(decodeValue(value), upper).trimmed());
             return buffer;
         }
-        if (c < 0x20 || c == 0x7F) {
-            c = ' ';
-            blanked = true;
-        } else if (upper && c >= 'a' && c <= 'z') {
-            c = char(c - 'a' + 'A');
-        }
-        dst[i] = c;
+        dst[i] = inLog[c];
     }
-    // A control character at either end has become a blank.
+    // The value was trimmed: a blank at either end was a control character.
     const QByteArrayView out(dst, value.size());
-    return blanked ? trimmedAscii(out) : out;
+    return !out.isEmpty() && (out.front() == ' ' || out.back() == ' ') ? trimmedAscii(out) : out;
 }
 
 } // namespace pendrel::adif
