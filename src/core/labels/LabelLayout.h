@@ -39,7 +39,8 @@ struct RowLines {
     std::array<QString, RowTextLines> lines;
     std::array<int, RowTextLines> splits{}; // where each line's right part starts (0: no right part)
 };
-RowLines rowLines(const LabelJob &job, const QString &left, const QString *right);
+// A line the same as that of `previous` shares its string.
+RowLines rowLines(const LabelJob &job, const QString &left, const QString *right, const RowLines *previous = nullptr);
 
 // The whole print job. Each row is placed on its labels of the stock (a Place
 // step before its names line). With stopEachSheet, each full sheet is
