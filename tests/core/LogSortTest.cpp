@@ -78,6 +78,14 @@ TEST(LogSort, RankFieldsAndColumnsOfTheSortedView)
     const QStringList byQrb = sortLogLines(test::listLines(log), LogSortKey::QRB);
     EXPECT_EQ(byQrb[1].mid(121, 5), QStringLiteral("7    "));
     EXPECT_EQ(byQrb.last().mid(121, 5), QStringLiteral("833  "));
+
+    // Ranks of every width, up to the five columns of a full log.
+    QStringList many;
+    for (int i = 0; i < 10000; ++i)
+        many.append(test::listLines({{.call = QStringLiteral("F%1").arg(i, 5, 10, QLatin1Char('0'))}}).first());
+    const QStringList ranked = sortLogLines(many, LogSortKey::Dpt);
+    for (int rank : {9, 10, 999, 1000, 9999, 10000})
+        EXPECT_EQ(ranked[rank - 1].left(7), listNumberField(rank) + QStringLiteral("  ")) << rank;
 }
 
 // Hand-edited files: value columns with other characters than digits and

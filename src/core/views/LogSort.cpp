@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
+#include <span>
 #include <vector>
 
 namespace pendrel {
@@ -16,25 +16,27 @@ namespace {
 struct Piece {
     int a, b;
 };
-using Layout = std::initializer_list<Piece>;
 
 constexpr Piece blanks(int n)
 {
     return {0, n};
 }
 
-// Appends pieces of `line` to `out`; a line shorter than the 151 columns reads
-// as if filled with blanks, so every result has its full width.
-void appendPieces(QString &out, QStringView line, Layout layout)
+qsizetype pieceWidth(const Piece &p)
+{
+    return p.a == 0 ? p.b : p.b - p.a + 1;
+}
+
+// Writes pieces of `line` at `out`, which moves past them; a line shorter than
+// the 151 columns reads as if filled with blanks, so every result has its
+// full width.
+void putPieces(char16_t *&out, QStringView line, std::span<const Piece> layout)
 {
     for (const Piece &p : layout) {
-        if (p.a == 0) {
-            out.resize(out.size() + p.b, u' ');
-            continue;
-        }
-        const QStringView part = line.size() >= p.a ? line.mid(p.a - 1, p.b - p.a + 1) : QStringView();
-        out.append(part);
-        out.resize(out.size() + (p.b - p.a + 1 - part.size()), u' ');
+        const qsizetype width = pieceWidth(p);
+        const QStringView part = p.a != 0 && line.size() >= p.a ? line.mid(p.a - 1, width) : QStringView();
+        out = std::copy_n(part.utf16(), part.size(), out);
+        out = std::fill_n(out, width - part.size(), u' ');
     }
 }
 
@@ -72,23 +74,34 @@ double sortValue(QStringView line, LogSortKey key)
 // The line at its new rank. The value columns keep their text: a line turned
 // into "0" or re-aligned would no longer match its record, and editing or
 // deleting the QSO from a sorted view would then miss it in the file.
+// Written in place in a string of its final size: one allocation a line.
 QString rebuiltLine(int rank, QStringView line, LogSortKey key)
 {
-    QString out;
-    out.reserve(QsoRecord::ListLineLength); // before the first piece: one allocation per line
-    out.append(listNumberField(rank)).append(u"  ");
-    switch (key) {
-    case LogSortKey::Dpt:
-    case LogSortKey::Indicatif:
-        appendPieces(out, line, {{8, 19}, blanks(2), {22, 25}, blanks(1), {27, 151}});
-        break;
-    case LogSortKey::QRB:
-        appendPieces(out, line, {{8, 119}, blanks(2), {122, 126}, blanks(1), {128, 151}});
-        break;
-    case LogSortKey::KmW:
-        appendPieces(out, line, {{8, 137}, blanks(2), {140, 144}, blanks(1), {146, 151}});
-        break;
+    static constexpr Piece byText[] = {{8, 19}, blanks(2), {22, 25}, blanks(1), {27, 151}};
+    static constexpr Piece byQrb[] = {{8, 119}, blanks(2), {122, 126}, blanks(1), {128, 151}};
+    static constexpr Piece byKmW[] = {{8, 137}, blanks(2), {140, 144}, blanks(1), {146, 151}};
+    const std::span<const Piece> layout = key == LogSortKey::QRB ? std::span<const Piece>(byQrb)
+                                          : key == LogSortKey::KmW ? std::span<const Piece>(byKmW)
+                                                                   : std::span<const Piece>(byText);
+    // The rank as listNumberField writes it: right-aligned in five columns.
+    const QString longRank = rank < 0 || rank > 99999 ? listNumberField(rank) : QString();
+    const qsizetype rankWidth = longRank.isNull() ? 5 : longRank.size();
+    qsizetype size = rankWidth + 2;
+    for (const Piece &p : layout)
+        size += pieceWidth(p);
+    QString out(size, Qt::Uninitialized);
+    char16_t *at = reinterpret_cast<char16_t *>(out.data());
+    if (longRank.isNull()) {
+        std::fill_n(at, 5, u' ');
+        for (int r = rank, i = 4; i >= 0 && (r > 0 || i == 4); r /= 10, --i)
+            at[i] = char16_t(u'0' + r % 10);
+    } else {
+        std::copy_n(longRank.utf16(), rankWidth, at);
     }
+    at += rankWidth;
+    *at++ = u' ';
+    *at++ = u' ';
+    putPieces(at, line, layout);
     return out;
 }
 
@@ -168,8 +181,9 @@ QStringList sortLogLines(const QStringList &listLines, LogSortKey key)
     std::stable_sort(entries.begin(), entries.end(), [&](const SortEntry &x, const SortEntry &y) {
         if (x.value != y.value)
             return x.value < y.value;
-        if (x.head != y.head)
-            return x.head < y.head;
+        for (size_t w = 0; w < size_t(HeadWords); ++w) // word by word: std::array's operators call memcmp
+            if (x.head[w] != y.head[w])
+                return x.head[w] < y.head[w];
         const QStringView a = listLines[x.line], b = listLines[y.line];
         for (qsizetype c = headChars; c < width; ++c) {
             const char16_t ca = foldedAt(a, columns, c), cb = foldedAt(b, columns, c);
