@@ -22,6 +22,20 @@ TEST(Scoring, Points)
         EXPECT_EQ(QsoPoints(c.kind, QString::fromUtf8(c.callsign)), QString::fromUtf8(c.points)) << c.callsign;
 }
 
+// Phone modes allow 10 W, every other mode 5 W: as typed in the window (any
+// case, blanks around) and as an import reads the log's bytes.
+TEST(Scoring, PowerAllowedByMode)
+{
+    const std::pair<const char *, int> cases[] = {
+        {"SSB", 10}, {" usb ", 10}, {"Lsb", 10}, {"AM", 10}, {"fm", 10}, {"CW", 5},  {"DIG", 5},
+        {"RTTY", 5}, {"FT8", 5},    {"", 5},     {"SS", 5},  {"SSBX", 5}, {"A M", 5}, {"\xC9M", 5},
+    };
+    for (const auto &[mode, watts] : cases) {
+        EXPECT_EQ(allowedPowerWatts(QString::fromLatin1(mode)), watts) << mode;
+        EXPECT_EQ(allowedPowerWatts(QByteArrayView(mode)), watts) << mode;
+    }
+}
+
 TEST(Scoring, OutingBonusByCountAndMonth)
 {
     for (int month = 1; month <= 12; ++month) {

@@ -35,7 +35,7 @@ int number(QByteArrayView s)
 bool toLogDate(QByteArrayView qsoDate, char (&out)[8])
 {
     const QByteArrayView d = qsoDate.trimmed();
-    if (d.size() != 8 || !allDigits(d) || !QDate(number(d.first(4)), number(d.sliced(4, 2)), number(d.sliced(6, 2))).isValid())
+    if (d.size() != 8 || !allDigits(d) || !QDate::isValid(number(d.first(4)), number(d.sliced(4, 2)), number(d.sliced(6, 2))))
         return false;
     const char picks[8] = {d[6], d[7], '/', d[4], d[5], '/', d[2], d[3]};
     std::copy_n(picks, 8, out);
@@ -46,7 +46,7 @@ bool toLogDate(QByteArrayView qsoDate, char (&out)[8])
 bool toLogTime(QByteArrayView timeOn, char (&out)[5])
 {
     const QByteArrayView t = timeOn.trimmed();
-    if (t.size() < 4 || !allDigits(t) || !QTime(number(t.first(2)), number(t.sliced(2, 2))).isValid())
+    if (t.size() < 4 || !allDigits(t) || !QTime::isValid(number(t.first(2)), number(t.sliced(2, 2)), 0))
         return false;
     const char picks[5] = {t[0], t[1], ':', t[2], t[3]};
     std::copy_n(picks, 5, out);

@@ -25,6 +25,8 @@ public:
     int indexOf(QByteArrayView name) const;
 
 private:
+    friend class Record;
+    int find(QByteArrayView name) const;
     static constexpr int Slots = 64; // a power of two, well above the names
     static int slotOf(QByteArrayView name)
     {

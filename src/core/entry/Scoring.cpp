@@ -2,6 +2,7 @@
 
 #include "core/storage/NumericValue.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -43,9 +44,9 @@ int allowedPowerWatts(QStringView mode)
 int allowedPowerWatts(QByteArrayView mode)
 {
     const QByteArrayView m = mode.trimmed();
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
     for (const std::string_view phone : kPhoneModes)
-        if (m.size() == qsizetype(phone.size())
-            && m.compare(QByteArrayView(phone.data(), phone.size()), Qt::CaseInsensitive) == 0)
+        if (std::equal(m.begin(), m.end(), phone.begin(), phone.end(), [&](char a, char b) { return upper(a) == b; }))
             return 10;
     return 5;
 }
