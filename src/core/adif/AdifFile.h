@@ -20,7 +20,8 @@ struct AdifFileRead {
 
 // Reads the records of the ADIF file `path` as its bytes are read, a piece at
 // a time, on a thread of its own, and hands them to `sink` on the calling
-// thread (as `progress`), until its end whatever size it claims (a pipe, a file
+// thread (as `progress`; a record's views last until the sink returns: their
+// bytes are then used again), until its end whatever size it claims (a pipe, a file
 // whose size reads 0); `progress` has the bytes read and the size the file had
 // when opened (0 when it has none). A regular file whose size or modification
 // time moved during the read is reported Changed: the caller keeps what it
