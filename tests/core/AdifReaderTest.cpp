@@ -1,5 +1,6 @@
 #include "core/adif/AdifFile.h"
 #include "core/adif/AdifReader.h"
+#include "core/adif/RecordBatches.h"
 
 #include "support/AdifTestUtil.h"
 #include "support/QtPrinters.h"
@@ -256,6 +257,40 @@ TEST(AdifReader, ProgressReachesTheEndAndCancelStops)
     s = adif::readRecords(bytes, [&](const adif::Record &) { return false; });
     EXPECT_TRUE(s.stopped);
     EXPECT_EQ(s.records, 1);
+}
+
+// Batches cross between the threads and come back to be filled again: each
+// record holds its own fields, and a batch filled again holds none of its
+// former records.
+TEST(AdifReader, ABatchFilledAgainHoldsOnlyItsNewRecords)
+{
+    const auto fill = [](adif::RecordBatch &batch, QByteArrayView adif) {
+        adif::readRecords(adif, [&](const adif::Record &r) { return batch.add(r), true; });
+    };
+    const auto fields = [](const adif::RecordBatch &batch, qsizetype i) {
+        adif::Record r;
+        batch.recordAt(i, r);
+        QStringList out;
+        for (const adif::Field &f : r.fields)
+            out.append(QString::fromLatin1(f.name) + u'=' + QString::fromLatin1(f.value));
+        return out;
+    };
+    adif::BatchQueue queue;
+    adif::RecordBatch batch = queue.emptyBatch();
+    fill(batch, "<EOH><CALL:4>OLD1 <NAME:5>Alice <QTH:4>Lyon<EOR><CALL:4>OLD2<EOR><call:4>OLD3 <name:3>Bob<EOR>");
+    ASSERT_EQ(batch.records(), 3);
+    EXPECT_EQ(fields(batch, 0), QStringList({"CALL=OLD1", "NAME=Alice", "QTH=Lyon"}));
+    EXPECT_EQ(fields(batch, 1), QStringList({"CALL=OLD2"}));
+    EXPECT_EQ(fields(batch, 2), QStringList({"call=OLD3", "name=Bob"}));
+    batch.bytesRead = 100;
+    queue.giveBack(std::move(batch));
+
+    adif::RecordBatch again = queue.emptyBatch();
+    EXPECT_EQ(again.records(), 0);
+    EXPECT_EQ(again.bytesRead, 0);
+    fill(again, "<EOH><CALL:3>NEW<EOR>");
+    ASSERT_EQ(again.records(), 1);
+    EXPECT_EQ(fields(again, 0), QStringList({"CALL=NEW"}));
 }
 
 // A file is read on a thread of its own and its records used on the caller's
