@@ -117,19 +117,6 @@ char16_t foldedLetter(char16_t u)
     return char16_t(QChar::toCaseFolded(char32_t(u)));
 }
 
-// Every character a windows-1252 log can hold but the 27 above 0xFF
-// folds by one look-up; the others are worked out.
-char16_t foldedChar(char16_t u)
-{
-    static const auto table = [] {
-        std::array<char16_t, 256> t{};
-        for (int c = 0; c < 256; ++c)
-            t[c] = foldedLetter(char16_t(c));
-        return t;
-    }();
-    return u < 256 ? table[u] : foldedLetter(u);
-}
-
 // Where each character of a line's sort text comes from: its column in the
 // list line (from 0), or -1 for a blank the layout adds.
 std::vector<int> sourceColumns(const std::vector<Piece> &layout)
@@ -141,13 +128,38 @@ std::vector<int> sourceColumns(const std::vector<Piece> &layout)
     return columns;
 }
 
-// Character `at` of the folded sort text of `line`; a line shorter than the
-// columns reads as if filled with blanks.
-char16_t foldedAt(QStringView line, const std::vector<int> &columns, qsizetype at)
-{
-    const int column = columns[size_t(at)];
-    return column < 0 || column >= line.size() ? u' ' : foldedChar(line[column].unicode());
-}
+// The folded sort text of the lines for one key, a character at a time.
+// Every character a windows-1252 log can hold but the 27 above 0xFF folds by
+// one look-up in a table made once; the others are worked out.
+class SortText {
+public:
+    explicit SortText(LogSortKey key) : m_columns(sourceColumns(sortLayout(key))), m_folded(foldTable()) {}
+    qsizetype width() const { return qsizetype(m_columns.size()); }
+    // Character `at` of the text of `line`; a line shorter than the columns
+    // reads as if filled with blanks.
+    char16_t at(QStringView line, qsizetype at) const
+    {
+        const int column = m_columns[size_t(at)];
+        if (column < 0 || column >= line.size())
+            return u' ';
+        const char16_t u = line[column].unicode();
+        return u < 256 ? m_folded[u] : foldedLetter(u);
+    }
+
+private:
+    static const std::array<char16_t, 256> &foldTable()
+    {
+        static const auto table = [] {
+            std::array<char16_t, 256> t{};
+            for (int c = 0; c < 256; ++c)
+                t[size_t(c)] = foldedLetter(char16_t(c));
+            return t;
+        }();
+        return table;
+    }
+    std::vector<int> m_columns;
+    const std::array<char16_t, 256> &m_folded;
+};
 
 // The first characters of the sort text, packed four to a word so that
 // comparing words in order compares the texts (code unit by code unit): they
@@ -165,8 +177,8 @@ struct SortEntry {
 QStringList sortLogLines(const QStringList &listLines, LogSortKey key)
 {
     const qsizetype n = listLines.size();
-    const std::vector<int> columns = sourceColumns(sortLayout(key));
-    const qsizetype width = qsizetype(columns.size()), headChars = std::min(width, 4 * HeadWords);
+    const SortText text(key);
+    const qsizetype width = text.width(), headChars = std::min(width, 4 * HeadWords);
     std::vector<SortEntry> entries(static_cast<size_t>(n));
     for (qsizetype i = 0; i < n; ++i) {
         SortEntry &e = entries[size_t(i)];
@@ -174,7 +186,7 @@ QStringList sortLogLines(const QStringList &listLines, LogSortKey key)
         if (byValue(key))
             e.value = sortValue(listLines[i], key);
         for (qsizetype c = 0; c < 4 * HeadWords; ++c) {
-            const char16_t folded = c < headChars ? foldedAt(listLines[i], columns, c) : 0;
+            const char16_t folded = c < headChars ? text.at(listLines[i], c) : 0;
             e.head[size_t(c / 4)] |= quint64(folded) << (16 * (3 - c % 4));
         }
     }
@@ -186,7 +198,7 @@ QStringList sortLogLines(const QStringList &listLines, LogSortKey key)
                 return x.head[w] < y.head[w];
         const QStringView a = listLines[x.line], b = listLines[y.line];
         for (qsizetype c = headChars; c < width; ++c) {
-            const char16_t ca = foldedAt(a, columns, c), cb = foldedAt(b, columns, c);
+            const char16_t ca = text.at(a, c), cb = text.at(b, c);
             if (ca != cb)
                 return ca < cb;
         }
