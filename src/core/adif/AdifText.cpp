@@ -92,8 +92,6 @@ QByteArrayView trimmedAscii(QByteArrayView bytes)
     return bytes.sliced(begin, end - begin);
 }
 
-} // namespace
-
 // Each ASCII byte as a log line holds it: controls made blanks; in the
 // second row, letters in upper case too.
 constexpr auto kAsciiInLog = [] {
@@ -105,6 +103,8 @@ constexpr auto kAsciiInLog = [] {
     }
     return table;
 }();
+
+} // namespace
 
 QByteArrayView logValue(QByteArrayView value, bool upper, QByteArray &buffer)
 {

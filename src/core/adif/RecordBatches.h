@@ -45,6 +45,7 @@ public:
     // Batches used are given back and filled again: a new one would be
     // allocated and faulted in, page by page, for every 512 records.
     void giveBack(RecordBatch batch);
+    // A batch given back, emptied, or a new one when none is there.
     RecordBatch emptyBatch();
     void finish(); // the reader has no more
     void stop();   // the user wants no more
