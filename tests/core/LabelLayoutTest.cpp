@@ -342,3 +342,23 @@ TEST(LabelSettings, ChoicesRoundTripAndLengthChecks)
         EXPECT_EQ(lengthMessage(t.tx, t.antenna), t.message) << t.tx.toStdString() << "/" << t.antenna.toStdString();
     EXPECT_EQ(ownCallsignShown("F5KQR", true), "F5KQR/P");
 }
+
+// Rows share the lines they have in common with rows before them: every row
+// of a job still prints its own QSOs' lines, the power and band changing
+// from row to row and coming back.
+TEST(LabelLayout, SharedLinesAreEachRowsOwn)
+{
+    QStringList lines;
+    const char *const powers[] = {"5", "5", "3", "5", "1", "3", "5", "5", "10", "3", "1"};
+    for (int i = 0; i < int(std::size(powers)); ++i)
+        lines << qsoLine(i + 1, QStringLiteral("F%1XY").arg(i), i % 3 ? "7.0 Mhz" : "144 Mhz", powers[i]);
+    const LabelJob j = job(1, true, lines);
+    QStringList expected;
+    for (qsizetype i = 0; i < lines.size(); i += 2)
+        expected << textOf(rowLines(j, lines[i], i + 1 < lines.size() ? &lines[i + 1] : nullptr));
+    QStringList printed;
+    for (const PrintStep &step : labelSteps(j))
+        if (step.kind == PrintStep::Kind::Line)
+            printed << step.text;
+    EXPECT_EQ(printed, expected);
+}

@@ -4,6 +4,7 @@
 #include "core/storage/QsoRecord.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace pendrel::labels {
 namespace {
@@ -235,14 +236,55 @@ QString sheetQuestion(int format)
     return format == 3 || format == 4 ? sp(15) + question : question;
 }
 
-RowLines rowLines(const LabelJob &job, const QString &left, const QString *right, const RowLines *previous)
+namespace {
+
+// The station's lines of a job (transceiver and power, title and locator)
+// take few values in a whole log: each is made once and shared by every row
+// that shows it, instead of one string a row.
+class StationLines {
+public:
+    static constexpr int First = 3; // the lines from this one on
+    const QString *find(QStringView line) const
+    {
+        const auto found = m_lines.find(line);
+        return found == m_lines.end() ? nullptr : &*found;
+    }
+    void add(const QString &line)
+    {
+        if (m_lines.size() >= 4096) // a log whose station changes all the time: start again
+            m_lines.clear();
+        m_lines.insert(line);
+    }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(QStringView v) const { return qHash(v); }
+    };
+    struct Equal {
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const { return a == b; }
+    };
+    std::unordered_set<QString, Hash, Equal> m_lines;
+};
+
+RowLines rowLinesWith(const LabelJob &job, const QString &left, const QString *right, const RowLines *previous,
+                      StationLines *station)
 {
     const LabelQso l = labelQso(&left), r = labelQso(right);
     RowLines row;
     // Most rows repeat lines of the row before (the station's lines, often
     // the band's): those share its strings instead of allocating their own.
     const auto keep = [&](int i, QStringView text) {
-        row.lines[i] = previous && previous->lines[i] == text ? previous->lines[i] : text.toString();
+        if (previous && previous->lines[i] == text) {
+            row.lines[i] = previous->lines[i];
+        } else if (const QString *known = station && i >= StationLines::First ? station->find(text) : nullptr) {
+            row.lines[i] = *known;
+        } else {
+            row.lines[i] = text.toString();
+            if (station && i >= StationLines::First)
+                station->add(row.lines[i]);
+        }
     };
     for (int i = 0; i < RowTextLines; ++i) {
         // Each line in one string: the left label's part, then the right one's.
@@ -263,6 +305,13 @@ RowLines rowLines(const LabelJob &job, const QString &left, const QString *right
     return row;
 }
 
+} // namespace
+
+RowLines rowLines(const LabelJob &job, const QString &left, const QString *right, const RowLines *previous)
+{
+    return rowLinesWith(job, left, right, previous, nullptr);
+}
+
 QList<PrintStep> labelSteps(const LabelJob &job)
 {
     StepWriter out;
@@ -278,9 +327,10 @@ QList<PrintStep> labelSteps(const LabelJob &job)
                                            stock.secondColumn(job.offsetRight));
     int rows = 0;
     RowLines previous;
+    StationLines station;
     for (qsizetype i = 0; i < job.qsoLines.size(); i += 2) {
         const QString *right = i + 1 < job.qsoLines.size() ? &job.qsoLines[i + 1] : nullptr;
-        previous = rowLines(job, job.qsoLines[i], right, &previous);
+        previous = rowLinesWith(job, job.qsoLines[i], right, &previous, &station);
         printRow(out, space, places[rows], previous);
         ++rows;
         if (rows == RowsPerSheet) {
